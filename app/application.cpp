@@ -1,0 +1,34 @@
+#include "app/application.h"
+
+#include "mode/circuit_mode.h"
+#include "window/form1.h"
+
+namespace app {
+
+namespace {
+
+using runtime::Event;
+
+// The event table of Form1: these three bindings and no others.
+constexpr runtime::EventBinding form1Events[] = {
+    {runtime::formEntryName, Event::Load, &Form_Load},
+    {form1::Option1.name, Event::Click, &Option1_Click},
+    {form1::Option2.name, Event::Click, &Option2_Click},
+};
+static_assert(runtime::bindingsValid(form1::definition, form1Events));
+
+constexpr runtime::WindowObject objects[] = {
+    {.name = "Form1", .definition = form1::definition, .events = form1Events},
+};
+
+} // namespace
+
+constexpr runtime::AppDescriptor descriptor{
+    .name = "Tvorka1",
+    .helpFile = "",
+    .startUpObject = "Form1",
+    .threading = runtime::Threading::SingleThreaded,
+    .objects = objects,
+};
+
+} // namespace app

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "runtime/definition.h"
+
+namespace app {
+
+// The application descriptor, handed whole to the runtime at start-up.
+extern const runtime::AppDescriptor descriptor;
+
+} // namespace app

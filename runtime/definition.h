@@ -1,0 +1,160 @@
+#pragma once
+
+// The window definition and the application descriptor: plain data, read once at start-up.
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace runtime {
+
+class Form;
+
+enum class ControlClass { Form, OptionButton, PictureBox, Label, TextBox, ComboBox };
+
+// Positions and sizes are in twips, 1/1440 inch. The runtime converts them at 96 logical dots per
+// inch (15 twips a pixel); Qt scales logical pixels to the screen's device pixels.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int twipsPerPixel = 15;
+
+constexpr int pixels(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+
+// Where the window first appears.
+enum class StartUpPosition { Manual = 0, WindowsDefault = 3 };
+
+// A colour whose top bit is set names a system colour by the index in its low bits.
+using ColourValue = std::uint32_t;
+
+inline constexpr int noIndex = -1;
+
+// One entry of a window definition: the window itself or one control on it. Every property not
+// stored here takes its class default.
+struct ControlEntry {
+    ControlClass kind = ControlClass::Form;
+    std::string_view name;
+    int index = noIndex; // an element of a control array, counted from 0
+    int tabIndex = -1;   // the window itself has none
+    TwipRect rect;       // for the window: the client area's size
+    std::string_view caption{};
+    std::string_view picture{}; // resource path of a picture box's picture
+    std::optional<ColourValue> backColour{};
+    StartUpPosition startUpPosition = StartUpPosition::Manual;
+};
+
+using WindowDefinition = std::span<const ControlEntry>;
+
+enum class Event { Load, Click };
+
+// Every handler takes the window and returns 0.
+using Handler = int (*)(Form&);
+
+// One row of a window's event table. The window itself answers to "Form".
+struct EventBinding {
+    std::string_view control;
+    Event event;
+    Handler handler;
+};
+
+inline constexpr std::string_view formEntryName = "Form";
+
+enum class Threading { SingleThreaded };
+
+// A window of the application with its definition and its event table.
+struct WindowObject {
+    std::string_view name;
+    WindowDefinition definition;
+    std::span<const EventBinding> events;
+};
+
+struct AppDescriptor {
+    std::string_view name; // also the application title
+    std::string_view helpFile;
+    std::string_view startUpObject;
+    Threading threading = Threading::SingleThreaded;
+    std::span<const WindowObject> objects;
+};
+
+// Checks over definitions and event tables, meant for static_assert: mistakes in our own tables
+// fail the build rather than the program.
+
+constexpr bool formComesFirst(WindowDefinition d) {
+    return !d.empty() && d.front().kind == ControlClass::Form &&
+           std::none_of(d.begin() + 1, d.end(),
+                        [](const ControlEntry& e) { return e.kind == ControlClass::Form; });
+}
+
+// Every control has a TabIndex of its own.
+constexpr bool tabIndicesUnique(WindowDefinition d) {
+    for (const ControlEntry& e : d.subspan(1))
+        if (e.tabIndex < 0 || std::count_if(d.begin(), d.end(), [&e](const ControlEntry& o) {
+                                  return o.tabIndex == e.tabIndex;
+                              }) != 1)
+            return false;
+    return true;
+}
+
+constexpr bool sizesPositive(WindowDefinition d) {
+    return std::all_of(d.begin(), d.end(),
+                       [](const ControlEntry& e) { return e.rect.width > 0 && e.rect.height > 0; });
+}
+
+// Entries that share a name form one control array: one class, distinct indices, all or none indexed.
+constexpr bool namesConsistent(WindowDefinition d) {
+    for (const ControlEntry& a : d)
+        for (const ControlEntry& b : d) {
+            if (&a == &b || a.name != b.name)
+                continue;
+            if (a.kind != b.kind || a.index == noIndex || b.index == noIndex || a.index == b.index)
+                return false;
+        }
+    return true;
+}
+
+constexpr const ControlEntry* findEntry(WindowDefinition d, std::string_view name, int index = noIndex) {
+    for (const ControlEntry& e : d)
+        if (e.name == name && (index == noIndex || e.index == index))
+            return &e;
+    return nullptr;
+}
+
+constexpr bool defines(WindowDefinition d, std::string_view name, ControlClass kind) {
+    const ControlEntry* e = findEntry(d, name);
+    return e && e->kind == kind;
+}
+
+// The events that the runtime raises for each class.
+constexpr bool raises(ControlClass kind, Event event) {
+    switch (event) {
+    case Event::Load:
+        return kind == ControlClass::Form;
+    case Event::Click:
+        return kind == ControlClass::OptionButton;
+    }
+    return false;
+}
+
+// Every row names an existing control, an event its class raises, and a handler; no event is bound twice.
+constexpr bool bindingsValid(WindowDefinition d, std::span<const EventBinding> events) {
+    for (const EventBinding& b : events) {
+        const ControlEntry* e = b.control == formEntryName ? &d.front() : findEntry(d, b.control);
+        if (!e || !raises(e->kind, b.event) || !b.handler)
+            return false;
+        if (std::count_if(events.begin(), events.end(), [&b](const EventBinding& o) {
+                return o.control == b.control && o.event == b.event;
+            }) != 1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace runtime

@@ -1,0 +1,200 @@
+#include "runtime/startup.h"
+
+#include "runtime/widgets.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace runtime {
+
+namespace {
+
+QString qstr(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect pixelRect(const TwipRect& r) {
+    return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
+}
+
+// The class defaults live here: whatever a definition entry does not store.
+Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
+    switch (entry.kind) {
+    case ControlClass::OptionButton: {
+        auto* w = new OptionButtonWidget(qstr(entry.caption), entry.tabIndex, &window);
+        return Ref<OptionButton>::adopt(*new OptionButton(entry, *w));
+    }
+    case ControlClass::PictureBox: {
+        auto* w = new PictureBoxWidget(qstr(entry.picture), &window);
+        return Ref<PictureBox>::adopt(*new PictureBox(entry, *w));
+    }
+    case ControlClass::Label: {
+        auto* w = new QLabel(qstr(entry.caption), &window);
+        return Ref<Label>::adopt(*new Label(entry, *w));
+    }
+    case ControlClass::TextBox: {
+        auto* w = new QLineEdit(qstr(entry.caption), &window);
+        return Ref<TextBox>::adopt(*new TextBox(entry, *w));
+    }
+    case ControlClass::ComboBox: {
+        auto* w = new QComboBox(&window);
+        w->setEditable(true);
+        w->setEditText(qstr(entry.caption));
+        return Ref<ComboBox>::adopt(*new ComboBox(entry, *w));
+    }
+    case ControlClass::Form:
+        break;
+    }
+    std::abort(); // the definition's checks keep the window to its first entry
+}
+
+std::vector<QWidget*> inTabOrder(const Form& form) {
+    std::vector<const Control*> controls;
+    for (const Ref<Control>& c : form.controls())
+        controls.push_back(&*c);
+    std::sort(controls.begin(), controls.end(),
+              [](const Control* a, const Control* b) { return a->entry().tabIndex < b->entry().tabIndex; });
+    std::vector<QWidget*> widgets;
+    for (const Control* c : controls)
+        widgets.push_back(c->widget());
+    return widgets;
+}
+
+void connectEvents(Form& form) {
+    for (const EventBinding& binding : form.object().events) {
+        if (binding.event != Event::Click)
+            continue;
+        for (const Ref<Control>& control : form.controls()) {
+            if (control->entry().name != binding.control)
+                continue;
+            auto* button = static_cast<OptionButtonWidget*>(control->widget());
+            QObject::connect(button, &QAbstractButton::toggled, button,
+                             [&form, handler = binding.handler](bool on) {
+                                 if (on)
+                                     raise(form, handler);
+                             });
+        }
+    }
+}
+
+Handler loadHandler(const WindowObject& object) {
+    for (const EventBinding& binding : object.events)
+        if (binding.control == formEntryName && binding.event == Event::Load)
+            return binding.handler;
+    return nullptr;
+}
+
+// Qt ends the process with abort() when it cannot open the window system. Turn that into one
+// line and a clean exit; messages of a start-up that works are passed on afterwards.
+QStringList startupMessages;
+
+void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        startupMessages << message;
+        return;
+    }
+    QString reason = startupMessages.isEmpty() ? message.section('\n', 0, 0) : startupMessages.first();
+    reason = reason.trimmed();
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        reason += " (no display is set)";
+    std::fprintf(stderr, "%s: cannot open the window: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(reason));
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+std::unique_ptr<QApplication> openApplication(std::string_view name) {
+    // Qt keeps references to these for the life of the application.
+    static int argc = 1;
+    static char arg0[] = "tvorka1";
+    static char* argv[] = {arg0, nullptr};
+
+    QCoreApplication::setApplicationName(qstr(name));
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& message : std::exchange(startupMessages, {}))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    return app;
+}
+
+const WindowObject& startUpObject(const AppDescriptor& descriptor) {
+    for (const WindowObject& object : descriptor.objects)
+        if (object.name == descriptor.startUpObject)
+            return object;
+    std::fprintf(stderr, "%s: the start-up window is missing\n", std::string(descriptor.name).c_str());
+    std::exit(EXIT_FAILURE);
+}
+
+} // namespace
+
+Ref<Form> load(const WindowObject& object) {
+    const ControlEntry& entry = object.definition.front();
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(qstr(entry.name));
+    window->setWindowTitle(qstr(entry.caption));
+    window->resize(pixels(entry.rect.width), pixels(entry.rect.height));
+    if (entry.startUpPosition == StartUpPosition::Manual)
+        window->move(pixels(entry.rect.left), pixels(entry.rect.top));
+
+    Ref<Form> form = Ref<Form>::adopt(*new Form(object, std::move(window)));
+    for (const ControlEntry& e : object.definition.subspan(1)) {
+        Ref<Control> control = createControl(e, form->window());
+        control->widget()->setObjectName(qstr(control->displayName()));
+        control->widget()->setGeometry(pixelRect(e.rect));
+        form->add(std::move(control));
+    }
+    const std::vector<QWidget*> tabOrder = inTabOrder(*form);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    connectEvents(*form);
+
+    if (const Handler onLoad = loadHandler(object))
+        raise(*form, onLoad);
+
+    // The focus starts in the first control in tab order that can take it.
+    for (QWidget* w : tabOrder)
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&form->window()) && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    return form;
+}
+
+void raise(Form& window, Handler handler) {
+    try {
+        handler(window);
+    } catch (const RuntimeError& error) {
+        reportUntrapped(error);
+    }
+}
+
+void reportUntrapped(const RuntimeError& error) {
+    const QString title = QCoreApplication::applicationName();
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), error.what());
+    std::fflush(stderr);
+    if (qApp) {
+        QMessageBox box(QMessageBox::Critical, title, QString::fromUtf8(error.what()), QMessageBox::Ok);
+        box.exec();
+    }
+    std::_Exit(EXIT_FAILURE);
+}
+
+[[noreturn]] void start(const AppDescriptor& descriptor) {
+    int status = 0;
+    {
+        const std::unique_ptr<QApplication> app = openApplication(descriptor.name);
+        const Ref<Form> form = load(startUpObject(descriptor));
+        form->window().show();
+        status = QApplication::exec();
+    }
+    std::exit(status);
+}
+
+} // namespace runtime

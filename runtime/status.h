@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// The result of every property set: negative means failure.
+struct [[nodiscard]] Status {
+    std::int32_t code = 0;
+
+    constexpr bool failed() const { return code < 0; }
+    friend constexpr bool operator==(Status, Status) = default;
+};
+
+inline constexpr Status statusOk{0};
+// A set on a control whose widget is already gone.
+inline constexpr Status statusControlGone{static_cast<std::int32_t>(0x80004003u)};
+
+// A failed property set, raised as a run-time error. Nothing in the program traps it: it ends
+// the program through the report for untrapped errors.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(Status status, std::string_view control, std::string_view interface,
+                 std::string_view property);
+
+    Status status() const { return status_; }
+    const std::string& control() const { return control_; }
+    const std::string& interface() const { return interface_; }
+    const std::string& property() const { return property_; }
+
+private:
+    Status status_;
+    std::string control_;
+    std::string interface_;
+    std::string property_;
+};
+
+// Every status check goes through here.
+[[noreturn]] void raiseFailedCall(Status status, std::string_view control, std::string_view interface,
+                                  std::string_view property);
+
+inline void raiseIfFailed(Status status, std::string_view control, std::string_view interface,
+                          std::string_view property) {
+    if (status.failed())
+        raiseFailedCall(status, control, interface, property);
+}
+
+} // namespace runtime

@@ -1,0 +1,88 @@
+#include "runtime/widgets.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace runtime {
+
+OptionButtonWidget::OptionButtonWidget(const QString& caption, int tabIndex, QWidget* parent)
+    : QRadioButton(caption, parent)
+    , tabIndex_(tabIndex) {
+    connect(this, &QAbstractButton::toggled, this, &OptionButtonWidget::updateTabStops);
+}
+
+QList<OptionButtonWidget*> OptionButtonWidget::group() const {
+    QList<OptionButtonWidget*> buttons =
+        parentWidget()->findChildren<OptionButtonWidget*>(Qt::FindDirectChildrenOnly);
+    std::sort(buttons.begin(), buttons.end(), [](const OptionButtonWidget* a, const OptionButtonWidget* b) {
+        return a->tabIndex_ < b->tabIndex_;
+    });
+    return buttons;
+}
+
+void OptionButtonWidget::clear() {
+    if (!isChecked())
+        return;
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+void OptionButtonWidget::updateTabStops() {
+    const QList<OptionButtonWidget*> buttons = group();
+    const bool anySelected =
+        std::any_of(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); });
+    for (OptionButtonWidget* b : buttons)
+        b->setFocusPolicy(!anySelected || b->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void OptionButtonWidget::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    default:
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QList<OptionButtonWidget*> buttons = group();
+    buttons.removeIf(
+        [this](OptionButtonWidget* b) { return b != this && (!b->isVisible() || !b->isEnabled()); });
+    const auto count = buttons.size();
+    const auto next = buttons.at((buttons.indexOf(this) + step + count) % count);
+    if (next == this)
+        return;
+    next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    next->click();
+}
+
+PictureBoxWidget::PictureBoxWidget(QString picturePath, QWidget* parent)
+    : QFrame(parent)
+    , picturePath_(std::move(picturePath)) {
+    // The class's border: two pixels, sunken.
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureBoxWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (picturePath_.isEmpty())
+        return;
+    if (picture_.isNull())
+        picture_ = QImage(picturePath_);
+    // One image pixel per device pixel: the image claims the widget's ratio, so Qt draws it unscaled.
+    picture_.setDevicePixelRatio(devicePixelRatioF());
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawImage(contentsRect().topLeft(), picture_);
+}
+
+} // namespace runtime

@@ -1,0 +1,48 @@
+#pragma once
+
+// The Qt widgets behind the runtime's control classes, where Qt's own need a change.
+
+#include <QFrame>
+#include <QImage>
+#include <QRadioButton>
+
+namespace runtime {
+
+// An option button: one group per container. Tab reaches only the selected button of a group
+// (or every button while none is selected), and the arrow keys move the selection through the
+// group in tab order, wrapping, as Windows does, rather than by Qt's geometric scoring.
+class OptionButtonWidget : public QRadioButton {
+public:
+    OptionButtonWidget(const QString& caption, int tabIndex, QWidget* parent);
+
+    int tabIndex() const { return tabIndex_; }
+    // Clears the selection even though Qt keeps the checked button of an exclusive group checked.
+    void clear();
+
+protected:
+    // The whole rectangle answers the mouse, not only the indicator and the caption's ink.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QList<OptionButtonWidget*> group() const;
+    void updateTabStops();
+
+    int tabIndex_;
+};
+
+// A picture box: shows its picture at natural size, one image pixel per device pixel, anchored at
+// the inner top-left corner and cut off at the inner edge. The picture is decoded on first paint.
+class PictureBoxWidget : public QFrame {
+public:
+    PictureBoxWidget(QString picturePath, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString picturePath_;
+    QImage picture_;
+};
+
+} // namespace runtime

@@ -1,0 +1,255 @@
+// The forms runtime on its own, with a window definition and handlers made for the test.
+
+#include "app/handler_frame.h"
+#include "runtime/startup.h"
+#include "runtime/testing.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <array>
+
+using namespace runtime;
+
+namespace {
+
+QString trace;
+
+constexpr Member<OptionButton> OptA{"OptA"};
+constexpr Member<PictureBox> Pic{"Pic"};
+
+int onLoad(Form& window) {
+    trace += "Load{";
+    HandlerFrame frame(window);
+    frame.set(OptA, Value, true);
+    trace += "}";
+    return 0;
+}
+
+int onClickA(Form& window) {
+    // The group is settled before Click arrives.
+    const auto* b = qobject_cast<QRadioButton*>(window.peek("OptB")->widget());
+    trace += b->isChecked() ? "A!" : "A";
+    return 0;
+}
+
+int onClickB(Form&) {
+    trace += "B";
+    return 0;
+}
+
+int hidePicture(Form& window) {
+    HandlerFrame frame(window);
+    frame.set(Pic, Visible, false);
+    return 0;
+}
+
+// Three options in one group, in tab order C, A, B; OptC has no handler.
+constexpr std::array definition{
+    ControlEntry{.kind = ControlClass::Form, .name = "Test", .rect = {.width = 4500, .height = 3000}},
+    ControlEntry{
+        .kind = ControlClass::OptionButton, .name = "OptA", .tabIndex = 1, .rect = {0, 300, 1500, 300}},
+    ControlEntry{
+        .kind = ControlClass::OptionButton, .name = "OptB", .tabIndex = 2, .rect = {0, 600, 1500, 300}},
+    ControlEntry{
+        .kind = ControlClass::OptionButton, .name = "OptC", .tabIndex = 0, .rect = {0, 0, 1500, 300}},
+    ControlEntry{
+        .kind = ControlClass::PictureBox, .name = "Pic", .tabIndex = 3, .rect = {1500, 0, 1500, 1500}},
+    ControlEntry{.kind = ControlClass::Label, .name = "Lab", .tabIndex = 4, .rect = {0, 1500, 1500, 300}},
+    ControlEntry{.kind = ControlClass::TextBox, .name = "Txt", .tabIndex = 5, .rect = {0, 1800, 1500, 300}},
+};
+constexpr EventBinding events[] = {
+    {formEntryName, Event::Load, &onLoad},
+    {"OptA", Event::Click, &onClickA},
+    {"OptB", Event::Click, &onClickB},
+};
+constexpr WindowObject object{.name = "Test", .definition = definition, .events = events};
+
+// Mistakes in a definition or an event table fail the build.
+constexpr std::array unnamedWindowFirst{
+    ControlEntry{.kind = ControlClass::Label, .name = "L", .tabIndex = 0, .rect = {0, 0, 15, 15}},
+    ControlEntry{.kind = ControlClass::Form, .name = "F", .rect = {0, 0, 15, 15}},
+};
+constexpr std::array tabIndexTwice{
+    definition[0],
+    ControlEntry{.kind = ControlClass::Label, .name = "L", .index = 0, .tabIndex = 0, .rect = {0, 0, 15, 15}},
+    ControlEntry{.kind = ControlClass::Label, .name = "L", .index = 1, .tabIndex = 0, .rect = {0, 0, 15, 15}},
+};
+constexpr std::array arrayMixesClasses{
+    definition[0],
+    ControlEntry{.kind = ControlClass::Label, .name = "L", .index = 0, .tabIndex = 0, .rect = {0, 0, 15, 15}},
+    ControlEntry{
+        .kind = ControlClass::TextBox, .name = "L", .index = 1, .tabIndex = 1, .rect = {0, 0, 15, 15}},
+};
+constexpr std::array nameTwiceWithoutIndex{
+    definition[0],
+    ControlEntry{.kind = ControlClass::Label, .name = "L", .tabIndex = 0, .rect = {0, 0, 15, 15}},
+    ControlEntry{.kind = ControlClass::Label, .name = "L", .tabIndex = 1, .rect = {0, 0, 15, 15}},
+};
+static_assert(formComesFirst(definition) && !formComesFirst(unnamedWindowFirst));
+static_assert(tabIndicesUnique(definition) && !tabIndicesUnique(tabIndexTwice));
+static_assert(namesConsistent(definition) && namesConsistent(tabIndexTwice));
+static_assert(!namesConsistent(arrayMixesClasses) && !namesConsistent(nameTwiceWithoutIndex));
+static_assert(bindingsValid(definition, events));
+constexpr EventBinding clickOnPicture[] = {{"Pic", Event::Click, &onClickB}};
+constexpr EventBinding loadOnButton[] = {{"OptA", Event::Load, &onLoad}};
+constexpr EventBinding missingControl[] = {{"OptZ", Event::Click, &onClickB}};
+constexpr EventBinding boundTwice[] = {{"OptA", Event::Click, &onClickA}, {"OptA", Event::Click, &onClickB}};
+static_assert(!bindingsValid(definition, clickOnPicture) && !bindingsValid(definition, loadOnButton));
+static_assert(!bindingsValid(definition, missingControl) && !bindingsValid(definition, boundTwice));
+
+} // namespace
+
+class tst_Runtime : public QObject {
+    Q_OBJECT
+
+    Ref<Form> showWindow() {
+        Ref<Form> form = load(object);
+        form->window().show();
+        QApplication::setActiveWindow(&form->window());
+        if (!QTest::qWaitForWindowActive(&form->window()))
+            qWarning("window not active");
+        return form;
+    }
+    static QRadioButton* option(const Form& form, const char* name) {
+        return qobject_cast<QRadioButton*>(form.peek(name)->widget());
+    }
+    static QString selected(const Form& form) {
+        QString names;
+        for (const char* name : {"OptA", "OptB", "OptC"})
+            if (option(form, name)->isChecked())
+                names += name;
+        return names;
+    }
+    static void checkResting(const Form& form) {
+        QCOMPARE(form.refCount(), 1);
+        for (const Ref<Control>& c : form.controls())
+            QCOMPARE(c->refCount(), 1);
+    }
+
+private slots:
+    void init() {
+        trace.clear();
+        testing::clearPlannedFailure();
+    }
+
+    void loadRaisesClickInsideTheSelectingSet() {
+        Ref<Form> form = load(object);
+        QCOMPARE(trace, "Load{A}");
+        QCOMPARE(selected(*form), "OptA");
+        QVERIFY(!form->window().isVisible());
+        checkResting(*form);
+    }
+
+    void valueSetsSelectAndClear() {
+        Ref<Form> form = load(object);
+        trace.clear();
+        Ref<OptionButton> b = form->fetch(Member<OptionButton>{"OptB"});
+        QCOMPARE(b->setValue(true), statusOk);
+        QCOMPARE(trace, "B");
+        QCOMPARE(selected(*form), "OptB");
+        // Selecting the selected button again raises nothing.
+        QCOMPARE(b->setValue(true), statusOk);
+        QCOMPARE(trace, "B");
+        // False clears it, even though Qt keeps an exclusive group's checked button.
+        QCOMPARE(b->setValue(false), statusOk);
+        QCOMPARE(selected(*form), "");
+        QCOMPARE(trace, "B");
+        QCOMPARE(b->refCount(), 2);
+    }
+
+    void mouseSelectsAndRaisesClickOnce() {
+        Ref<Form> form = showWindow();
+        trace.clear();
+        QTest::mouseClick(option(*form, "OptB"), Qt::LeftButton);
+        QCOMPARE(trace, "B");
+        QCOMPARE(selected(*form), "OptB");
+        // A click on the selected button changes nothing and raises nothing.
+        QTest::mouseClick(option(*form, "OptB"), Qt::LeftButton);
+        QCOMPARE(trace, "B");
+        QTest::mouseClick(option(*form, "OptC"), Qt::LeftButton);
+        QCOMPARE(selected(*form), "OptC");
+        QCOMPARE(trace, "B");
+        checkResting(*form);
+    }
+
+    void arrowKeysWalkTheGroupInTabOrder() {
+        Ref<Form> form = showWindow();
+        trace.clear();
+        QCOMPARE(QApplication::focusWidget(), option(*form, "OptA"));
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        press(Qt::Key_Down);
+        QCOMPARE(selected(*form), "OptB");
+        press(Qt::Key_Right); // wraps past the end to the first in tab order
+        QCOMPARE(selected(*form), "OptC");
+        press(Qt::Key_Up);
+        QCOMPARE(selected(*form), "OptB");
+        press(Qt::Key_Left);
+        QCOMPARE(selected(*form), "OptA");
+        QCOMPARE(trace, "BBA");
+        QCOMPARE(QApplication::focusWidget(), option(*form, "OptA"));
+    }
+
+    void tabReachesOnlyTheSelectedOption() {
+        Ref<Form> form = showWindow();
+        QCOMPARE(QApplication::focusWidget(), option(*form, "OptA"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Txt");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), option(*form, "OptA"));
+        QTest::mouseClick(option(*form, "OptB"), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Txt");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), option(*form, "OptB"));
+    }
+
+    void failedSetRaisesNamedErrorAndReleases() {
+        Ref<Form> form = load(object);
+        testing::planFailure({.control = "Pic", .property = "Visible", .value = false, .status = {-5}});
+        try {
+            hidePicture(*form);
+            QFAIL("no run-time error");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.status(), Status{-5});
+            QCOMPARE(e.control(), "Pic");
+            QCOMPARE(e.interface(), "_PictureBox");
+            QCOMPARE(e.property(), "Visible");
+            QVERIFY(QByteArray(e.what()).contains("_PictureBox.Visible on Pic"));
+            QVERIFY(QByteArray(e.what()).contains("0xFFFFFFFB (-5)"));
+        }
+        checkResting(*form);
+        // The planned failure is used up: the next set succeeds.
+        QCOMPARE(hidePicture(*form), 0);
+        QVERIFY(form->peek("Pic")->widget()->isHidden());
+    }
+
+    void setOnVanishedWidgetFails() {
+        Ref<Form> form = load(object);
+        Ref<PictureBox> pic = form->fetch(Pic);
+        delete pic->widget();
+        QCOMPARE(pic->setVisible(true), statusControlGone);
+        QVERIFY(statusControlGone.failed());
+    }
+
+    void unboundEventsChangeNothing() {
+        Ref<Form> form = showWindow();
+        trace.clear();
+        QTest::mouseClick(form->peek("Pic")->widget(), Qt::LeftButton);
+        QTest::mouseClick(form->peek("Lab")->widget(), Qt::LeftButton);
+        QTest::keyClicks(form->peek("Txt")->widget(), "typed");
+        form->window().resize(900, 700);
+        QTest::qWait(10);
+        QCOMPARE(trace, "");
+        QCOMPARE(selected(*form), "OptA");
+        QCOMPARE(form->peek("Pic")->widget()->geometry(), QRect(100, 0, 100, 100));
+        checkResting(*form);
+    }
+};
+
+QTEST_MAIN(tst_Runtime)
+#include "tst_runtime.moc"

@@ -1,0 +1,63 @@
+# Shared by the tests that run the real program: a private X server with a window manager.
+# Source it; it cleans up on exit.
+
+set -euo pipefail
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cleanup_pids=()
+cleanup() {
+    for pid in "${cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Starts Xvfb on a free display and openbox on it, and waits until openbox manages windows.
+start_x() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    cleanup_pids+=($!)
+    local number
+    read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    openbox >/dev/null 2>&1 &
+    cleanup_pids+=($!)
+    for _ in $(seq 100); do
+        wmctrl -m >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    fail "openbox did not start"
+}
+
+# Waits up to $2 seconds (default 10) for a window titled exactly $1 and prints its id.
+wait_window() {
+    local deadline=$((SECONDS + ${2:-10}))
+    while ((SECONDS < deadline)); do
+        local id
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [[ -n "$id" ]] && echo "$id" && return 0
+        sleep 0.05
+    done
+    fail "no window titled '$1' appeared"
+}
+
+# Waits up to $2 seconds (default 2) for child process $1 to end; sets exit_status and elapsed_ms.
+wait_exit() {
+    local start now limit=$((${2:-2} * 1000))
+    start=$(date +%s%3N)
+    while kill -0 "$1" 2>/dev/null; do
+        now=$(date +%s%3N)
+        ((now - start <= limit)) || fail "process $1 still running after ${2:-2} s"
+        sleep 0.02
+    done
+    elapsed_ms=$(($(date +%s%3N) - start))
+    exit_status=0
+    wait "$1" || exit_status=$?
+}

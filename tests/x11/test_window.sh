@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The real program under Xvfb and openbox: its window, and its end when the window is closed.
+# Usage: test_window.sh PROGRAM
+
+program=$1
+source "$(dirname "$0")/lib.sh"
+
+# Without any display: one clear line and a non-zero exit, not an abort.
+status=0
+err=$(env -u DISPLAY "$program" 2>&1 >/dev/null) || status=$?
+((status != 0 && status < 128)) || fail "no display: exit status $status"
+[[ $(wc -l <<<"$err") -eq 1 && "$err" == "Tvorka1: cannot open the window: "* ]] || fail "no display: said '$err'"
+
+start_x
+"$program" &
+pid=$!
+cleanup_pids+=("$pid")
+id=$(wait_window Form1)
+
+geometry=$(xwininfo -id "$id")
+width=$(awk '/^ *Width:/ {print $2}' <<<"$geometry")
+height=$(awk '/^ *Height:/ {print $2}' <<<"$geometry")
+[[ "$width x $height" == "497 x 338" ]] || fail "client area is $width x $height"
+
+# Closing through the window manager asks nothing and ends the program at once.
+wmctrl -i -c "$id"
+wait_exit "$pid" 2
+((exit_status == 0)) || fail "exit status $exit_status after closing"
+echo "PASS: window 497 x 338 titled Form1; closed in $elapsed_ms ms with status 0; no display handled"
