@@ -48,6 +48,8 @@ struct ControlEntry {
     std::string_view caption{};
     std::string_view picture{}; // resource path of a picture box's picture
     std::optional<ColourValue> backColour{};
+    // The label array whose element of the same index names this control to assistive technology.
+    std::string_view labelledBy{};
     StartUpPosition startUpPosition = StartUpPosition::Manual;
 };
 
@@ -93,12 +95,13 @@ constexpr bool formComesFirst(WindowDefinition d) {
                         [](const ControlEntry& e) { return e.kind == ControlClass::Form; });
 }
 
-// Every control has a TabIndex of its own.
-constexpr bool tabIndicesUnique(WindowDefinition d) {
+// The controls' TabIndex values are 0 to count - 1, each used once.
+constexpr bool tabIndicesComplete(WindowDefinition d) {
+    const auto count = static_cast<int>(d.size()) - 1;
     for (const ControlEntry& e : d.subspan(1))
-        if (e.tabIndex < 0 || std::count_if(d.begin(), d.end(), [&e](const ControlEntry& o) {
-                                  return o.tabIndex == e.tabIndex;
-                              }) != 1)
+        if (e.tabIndex < 0 || e.tabIndex >= count ||
+            std::count_if(d.begin(), d.end(),
+                          [&e](const ControlEntry& o) { return o.tabIndex == e.tabIndex; }) != 1)
             return false;
     return true;
 }
@@ -125,6 +128,18 @@ constexpr const ControlEntry* findEntry(WindowDefinition d, std::string_view nam
         if (e.name == name && (index == noIndex || e.index == index))
             return &e;
     return nullptr;
+}
+
+// Every control labelled by an array has a label of that array at its own index.
+constexpr bool labelsExist(WindowDefinition d) {
+    for (const ControlEntry& e : d) {
+        if (e.labelledBy.empty())
+            continue;
+        const ControlEntry* label = findEntry(d, e.labelledBy, e.index);
+        if (!label || label->kind != ControlClass::Label || label->index != e.index)
+            return false;
+    }
+    return true;
 }
 
 constexpr bool defines(WindowDefinition d, std::string_view name, ControlClass kind) {

@@ -1,5 +1,6 @@
 #include "runtime/startup.h"
 
+#include "runtime/colours.h"
 #include "runtime/widgets.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -23,6 +25,38 @@ QRect pixelRect(const TwipRect& r) {
     return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
 }
 
+// Fills a label's background, keeping its text readable: where the theme's text colour is too
+// close to the background, black or white takes its place.
+void paintBackground(QLabel& label, const QColor& background) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, background);
+    const QColor text = palette.color(QPalette::WindowText);
+    if (std::abs(qGray(text.rgb()) - qGray(background.rgb())) < 96)
+        palette.setColor(QPalette::WindowText, qGray(background.rgb()) < 128 ? Qt::white : Qt::black);
+    label.setPalette(palette);
+    label.setAutoFillBackground(true);
+}
+
+// A caption wider than its label takes a smaller size of the same font rather than being cut.
+void fitCaption(QLabel& label, int width) {
+    QFont font = label.font();
+    while (QFontMetrics(font).horizontalAdvance(label.text()) > width && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label.setFont(font);
+}
+
+// Gives an entry the caption of its row's label as the name assistive technology announces.
+void nameAfterLabel(const Form& form, const Control& control) {
+    const ControlEntry& entry = control.entry();
+    if (entry.labelledBy.empty())
+        return;
+    auto* label = qobject_cast<QLabel*>(form.peek(entry.labelledBy, entry.index)->widget());
+    control.widget()->setAccessibleName(label->text());
+    // On Linux Qt names an editable combo box by its text and tells its label only as a relation.
+    if (entry.kind == ControlClass::ComboBox)
+        label->setBuddy(control.widget());
+}
+
 // The class defaults live here: whatever a definition entry does not store.
 Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
     switch (entry.kind) {
@@ -36,6 +70,9 @@ Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
     }
     case ControlClass::Label: {
         auto* w = new QLabel(qstr(entry.caption), &window);
+        fitCaption(*w, pixels(entry.rect.width));
+        if (entry.backColour)
+            paintBackground(*w, resolveColour(*entry.backColour, w->palette()));
         return Ref<Label>::adopt(*new Label(entry, *w));
     }
     case ControlClass::TextBox: {
@@ -46,6 +83,7 @@ Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
         auto* w = new QComboBox(&window);
         w->setEditable(true);
         w->setEditText(qstr(entry.caption));
+        w->lineEdit()->setCursorPosition(0); // where the field is too narrow, show the text's start
         return Ref<ComboBox>::adopt(*new ComboBox(entry, *w));
     }
     case ControlClass::Form:
@@ -137,6 +175,10 @@ const WindowObject& startUpObject(const AppDescriptor& descriptor) {
 Ref<Form> load(const WindowObject& object) {
     const ControlEntry& entry = object.definition.front();
     auto window = std::make_unique<QWidget>();
+    // The window's default font: the system's face at 8 points, the size its layout was made for.
+    QFont font = window->font();
+    font.setPointSize(8);
+    window->setFont(font);
     window->setObjectName(qstr(entry.name));
     window->setWindowTitle(qstr(entry.caption));
     window->resize(pixels(entry.rect.width), pixels(entry.rect.height));
@@ -150,6 +192,8 @@ Ref<Form> load(const WindowObject& object) {
         control->widget()->setGeometry(pixelRect(e.rect));
         form->add(std::move(control));
     }
+    for (const Ref<Control>& control : form->controls())
+        nameAfterLabel(*form, *control);
     const std::vector<QWidget*> tabOrder = inTabOrder(*form);
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);

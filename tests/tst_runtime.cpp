@@ -89,7 +89,7 @@ constexpr std::array nameTwiceWithoutIndex{
     ControlEntry{.kind = ControlClass::Label, .name = "L", .tabIndex = 1, .rect = {0, 0, 15, 15}},
 };
 static_assert(formComesFirst(definition) && !formComesFirst(unnamedWindowFirst));
-static_assert(tabIndicesUnique(definition) && !tabIndicesUnique(tabIndexTwice));
+static_assert(tabIndicesComplete(definition) && !tabIndicesComplete(tabIndexTwice));
 static_assert(namesConsistent(definition) && namesConsistent(tabIndexTwice));
 static_assert(!namesConsistent(arrayMixesClasses) && !namesConsistent(nameTwiceWithoutIndex));
 static_assert(bindingsValid(definition, events));

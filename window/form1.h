@@ -13,6 +13,48 @@ namespace form1 {
 using runtime::ControlClass;
 using runtime::ControlEntry;
 
+// The result lines keep system colour 9, the text colour of an active title bar, as their
+// background; the runtime pairs it with a text colour that reads on it, whatever the theme.
+inline constexpr runtime::ColourValue resultBackground = 0x80000009;
+
+inline constexpr ControlEntry entryField(int index, int tabIndex) {
+    return {.kind = ControlClass::TextBox,
+            .name = "Text1",
+            .index = index,
+            .tabIndex = tabIndex,
+            .rect = {600, 1080 + 360 * index, 495, 285},
+            .labelledBy = "Label1"};
+}
+
+inline constexpr ControlEntry selector(int index, int tabIndex) {
+    return {.kind = ControlClass::ComboBox,
+            .name = "Combo1",
+            .index = index,
+            .tabIndex = tabIndex,
+            .rect = {1200, 1080 + 360 * index, 855, 315},
+            .caption = "Combo1",
+            .labelledBy = "Label1"};
+}
+
+inline constexpr ControlEntry entryLabel(int index, int tabIndex, std::string_view caption) {
+    return {.kind = ControlClass::Label,
+            .name = "Label1",
+            .index = index,
+            .tabIndex = tabIndex,
+            .rect = {240, 1080 + 360 * index, 255, 255},
+            .caption = caption};
+}
+
+inline constexpr ControlEntry resultLine(int index, int tabIndex, std::string_view caption) {
+    return {.kind = ControlClass::Label,
+            .name = "Label2",
+            .index = index,
+            .tabIndex = tabIndex,
+            .rect = {240, 2280 + 360 * index, 2055, 255},
+            .caption = caption,
+            .backColour = resultBackground};
+}
+
 inline constexpr std::array definition{
     ControlEntry{.kind = ControlClass::Form,
                  .name = "Form1",
@@ -38,18 +80,44 @@ inline constexpr std::array definition{
                  .tabIndex = 14,
                  .rect = {120, 120, 1575, 255},
                  .caption = "MONOSTABIL"},
+    // Entry rows: nothing reads them yet.
+    selector(2, 8),
+    selector(1, 7),
+    selector(0, 6),
+    entryField(2, 5),
+    entryField(1, 4),
+    entryField(0, 3),
+    // Result lines: placeholders that nothing rewrites yet.
+    resultLine(4, 13, "RADNI CIKLUS XXX %"),
+    resultLine(3, 12, "FREKFENCIJA XXXX HZ"),
+    resultLine(2, 11, "DUZINA CIKLUSA XX.XX S"),
+    resultLine(1, 10, "IZLAZ NIZAK XX.XX S"),
+    resultLine(0, 9, "IZLAZ VISOK XX.XX S"),
+    entryLabel(2, 2, "C3"),
+    entryLabel(1, 1, "R2"),
+    entryLabel(0, 0, "R1"),
 };
 
 static_assert(runtime::formComesFirst(definition));
-static_assert(runtime::tabIndicesUnique(definition));
+static_assert(runtime::tabIndicesComplete(definition));
 static_assert(runtime::sizesPositive(definition));
 static_assert(runtime::namesConsistent(definition));
+static_assert(runtime::labelsExist(definition));
 
+// The members, in the window's order.
+inline constexpr runtime::Member<runtime::Label> Label1{"Label1"};
+inline constexpr runtime::Member<runtime::TextBox> Text1{"Text1"};
+inline constexpr runtime::Member<runtime::ComboBox> Combo1{"Combo1"};
+inline constexpr runtime::Member<runtime::Label> Label2{"Label2"};
 inline constexpr runtime::Member<runtime::OptionButton> Option1{"Option1"};
 inline constexpr runtime::Member<runtime::OptionButton> Option2{"Option2"};
 inline constexpr runtime::Member<runtime::PictureBox> Picture1{"Picture1"};
 inline constexpr runtime::Member<runtime::PictureBox> Picture2{"Picture2"};
 
+static_assert(runtime::defines(definition, Label1.name, runtime::Label::kind));
+static_assert(runtime::defines(definition, Text1.name, runtime::TextBox::kind));
+static_assert(runtime::defines(definition, Combo1.name, runtime::ComboBox::kind));
+static_assert(runtime::defines(definition, Label2.name, runtime::Label::kind));
 static_assert(runtime::defines(definition, Option1.name, runtime::OptionButton::kind));
 static_assert(runtime::defines(definition, Option2.name, runtime::OptionButton::kind));
 static_assert(runtime::defines(definition, Picture1.name, runtime::PictureBox::kind));
