@@ -3,6 +3,8 @@
 #include "mode/circuit_mode.h"
 #include "window/form1.h"
 
+#include <tvorka1/version.h>
+
 namespace app {
 
 namespace {
@@ -24,7 +26,10 @@ constexpr runtime::WindowObject objects[] = {
 } // namespace
 
 constexpr runtime::AppDescriptor descriptor{
-    .name = "Tvorka1",
+    .name = tvorka1::version::name,
+    .version = tvorka1::version::number,
+    .icon = ":/icon/tvorka1.ico",
+    .desktopEntry = tvorka1::version::desktopFileName,
     .helpFile = "",
     .startUpObject = "Form1",
     .threading = runtime::Threading::SingleThreaded,

@@ -79,11 +79,14 @@ struct WindowObject {
 };
 
 struct AppDescriptor {
-    std::string_view name; // also the application title
-    std::string_view helpFile;
-    std::string_view startUpObject;
+    std::string_view name{}; // also the application title
+    std::string_view version{};
+    std::string_view icon{};         // resource path of the icon group
+    std::string_view desktopEntry{}; // the installed desktop entry, which desktops match windows to
+    std::string_view helpFile{};
+    std::string_view startUpObject{};
     Threading threading = Threading::SingleThreaded;
-    std::span<const WindowObject> objects;
+    std::span<const WindowObject> objects{};
 };
 
 // Checks over definitions and event tables, meant for static_assert: mistakes in our own tables

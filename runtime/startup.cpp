@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -115,7 +116,7 @@ void connectEvents(Form& form) {
             QObject::connect(button, &QAbstractButton::toggled, button,
                              [&form, handler = binding.handler](bool on) {
                                  if (on)
-                                     raise(form, handler);
+                                     raiseEvent(form, handler);
                              });
         }
     }
@@ -147,13 +148,15 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     std::_Exit(EXIT_FAILURE);
 }
 
-std::unique_ptr<QApplication> openApplication(std::string_view name) {
+std::unique_ptr<QApplication> openApplication(const AppDescriptor& descriptor) {
     // Qt keeps references to these for the life of the application.
     static int argc = 1;
     static char arg0[] = "tvorka1";
     static char* argv[] = {arg0, nullptr};
 
-    QCoreApplication::setApplicationName(qstr(name));
+    QCoreApplication::setApplicationName(qstr(descriptor.name));
+    QCoreApplication::setApplicationVersion(qstr(descriptor.version));
+    QGuiApplication::setDesktopFileName(qstr(descriptor.desktopEntry));
     const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
@@ -172,7 +175,8 @@ const WindowObject& startUpObject(const AppDescriptor& descriptor) {
 
 } // namespace
 
-Ref<Form> load(const WindowObject& object) {
+Ref<Form> load(const AppDescriptor& descriptor) {
+    const WindowObject& object = startUpObject(descriptor);
     const ControlEntry& entry = object.definition.front();
     auto window = std::make_unique<QWidget>();
     // The window's default font: the system's face at 8 points, the size its layout was made for.
@@ -181,6 +185,8 @@ Ref<Form> load(const WindowObject& object) {
     window->setFont(font);
     window->setObjectName(qstr(entry.name));
     window->setWindowTitle(qstr(entry.caption));
+    if (!descriptor.icon.empty())
+        window->setWindowIcon(QIcon(qstr(descriptor.icon)));
     window->resize(pixels(entry.rect.width), pixels(entry.rect.height));
     if (entry.startUpPosition == StartUpPosition::Manual)
         window->move(pixels(entry.rect.left), pixels(entry.rect.top));
@@ -200,7 +206,7 @@ Ref<Form> load(const WindowObject& object) {
     connectEvents(*form);
 
     if (const Handler onLoad = loadHandler(object))
-        raise(*form, onLoad);
+        raiseEvent(*form, onLoad);
 
     // The focus starts in the first control in tab order that can take it.
     for (QWidget* w : tabOrder)
@@ -211,7 +217,7 @@ Ref<Form> load(const WindowObject& object) {
     return form;
 }
 
-void raise(Form& window, Handler handler) {
+void raiseEvent(Form& window, Handler handler) {
     try {
         handler(window);
     } catch (const RuntimeError& error) {
@@ -233,8 +239,8 @@ void reportUntrapped(const RuntimeError& error) {
 [[noreturn]] void start(const AppDescriptor& descriptor) {
     int status = 0;
     {
-        const std::unique_ptr<QApplication> app = openApplication(descriptor.name);
-        const Ref<Form> form = load(startUpObject(descriptor));
+        const std::unique_ptr<QApplication> app = openApplication(descriptor);
+        const Ref<Form> form = load(descriptor);
         form->window().show();
         status = QApplication::exec();
     }

@@ -9,12 +9,12 @@ namespace runtime {
 // the last window is gone. The program gets no command line: arguments are ignored.
 [[noreturn]] void start(const AppDescriptor& descriptor);
 
-// Builds the window from its definition, connects its event table and raises its Load event.
-// The window is not shown yet. Needs a QApplication.
-Ref<Form> load(const WindowObject& object);
+// Builds the start-up window from its definition, connects its event table and raises its Load
+// event. The window is not shown yet. Needs a QApplication.
+Ref<Form> load(const AppDescriptor& descriptor);
 
 // Calls a bound handler. A run-time error that leaves it ends the program through the report.
-void raise(Form& window, Handler handler);
+void raiseEvent(Form& window, Handler handler);
 
 // Tells the user of an untrapped run-time error, under the application title, and ends the process.
 [[noreturn]] void reportUntrapped(const RuntimeError& error);

@@ -18,7 +18,7 @@ using namespace runtime;
 class tst_Fields : public QObject {
     Q_OBJECT
 
-    Ref<Form> form_ = load(app::descriptor.objects.front());
+    Ref<Form> form_ = load(app::descriptor);
 
     QWidget* widget(const QString& name) const {
         return form_->window().findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);

@@ -12,7 +12,7 @@ using namespace runtime;
 class tst_Program : public QObject {
     Q_OBJECT
 
-    Ref<Form> form_ = load(app::descriptor.objects.front());
+    Ref<Form> form_ = load(app::descriptor);
 
     QWidget* widget(const char* name) const { return form_->peek(name)->widget(); }
     QAbstractButton* option(const char* name) const { return qobject_cast<QAbstractButton*>(widget(name)); }
@@ -32,6 +32,9 @@ class tst_Program : public QObject {
 private slots:
     void initTestCase() {
         QCOMPARE(form_->window().windowTitle(), "Form1");
+        // The frame carries the program's icon in both of its sizes.
+        const QList<QSize> sizes = form_->window().windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
         form_->window().show();
         QApplication::setActiveWindow(&form_->window());
         QVERIFY(QTest::qWaitForWindowActive(&form_->window()));

@@ -65,7 +65,8 @@ constexpr EventBinding events[] = {
     {"OptA", Event::Click, &onClickA},
     {"OptB", Event::Click, &onClickB},
 };
-constexpr WindowObject object{.name = "Test", .definition = definition, .events = events};
+constexpr WindowObject objects[] = {{.name = "Test", .definition = definition, .events = events}};
+constexpr AppDescriptor object{.name = "Test", .startUpObject = "Test", .objects = objects};
 
 // Mistakes in a definition or an event table fail the build.
 constexpr std::array unnamedWindowFirst{
