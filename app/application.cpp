@@ -13,9 +13,9 @@ using runtime::Event;
 
 // The event table of Form1: these three bindings and no others.
 constexpr runtime::EventBinding form1Events[] = {
-    {runtime::formEntryName, Event::Load, &Form_Load},
-    {form1::Option1.name, Event::Click, &Option1_Click},
-    {form1::Option2.name, Event::Click, &Option2_Click},
+    {runtime::formEntryName, Event::Load, Form_Load},
+    {form1::Option1.name, Event::Click, Option1_Click},
+    {form1::Option2.name, Event::Click, Option2_Click},
 };
 static_assert(runtime::bindingsValid(form1::definition, form1Events));
 

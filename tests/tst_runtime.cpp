@@ -61,9 +61,9 @@ constexpr std::array definition{
     ControlEntry{.kind = ControlClass::TextBox, .name = "Txt", .tabIndex = 5, .rect = {0, 1800, 1500, 300}},
 };
 constexpr EventBinding events[] = {
-    {formEntryName, Event::Load, &onLoad},
-    {"OptA", Event::Click, &onClickA},
-    {"OptB", Event::Click, &onClickB},
+    {formEntryName, Event::Load, onLoad},
+    {"OptA", Event::Click, onClickA},
+    {"OptB", Event::Click, onClickB},
 };
 constexpr WindowObject objects[] = {{.name = "Test", .definition = definition, .events = events}};
 constexpr AppDescriptor object{.name = "Test", .startUpObject = "Test", .objects = objects};
@@ -94,10 +94,10 @@ static_assert(tabIndicesComplete(definition) && !tabIndicesComplete(tabIndexTwic
 static_assert(namesConsistent(definition) && namesConsistent(tabIndexTwice));
 static_assert(!namesConsistent(arrayMixesClasses) && !namesConsistent(nameTwiceWithoutIndex));
 static_assert(bindingsValid(definition, events));
-constexpr EventBinding clickOnPicture[] = {{"Pic", Event::Click, &onClickB}};
-constexpr EventBinding loadOnButton[] = {{"OptA", Event::Load, &onLoad}};
-constexpr EventBinding missingControl[] = {{"OptZ", Event::Click, &onClickB}};
-constexpr EventBinding boundTwice[] = {{"OptA", Event::Click, &onClickA}, {"OptA", Event::Click, &onClickB}};
+constexpr EventBinding clickOnPicture[] = {{"Pic", Event::Click, onClickB}};
+constexpr EventBinding loadOnButton[] = {{"OptA", Event::Load, onLoad}};
+constexpr EventBinding missingControl[] = {{"OptZ", Event::Click, onClickB}};
+constexpr EventBinding boundTwice[] = {{"OptA", Event::Click, onClickA}, {"OptA", Event::Click, onClickB}};
 static_assert(!bindingsValid(definition, clickOnPicture) && !bindingsValid(definition, loadOnButton));
 static_assert(!bindingsValid(definition, missingControl) && !bindingsValid(definition, boundTwice));
 

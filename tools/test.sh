@@ -1,5 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless: widget tests on Qt's offscreen
-# platform, tests of the real program on private Xvfb servers that they start themselves.
+# platform, tests of the real program on private Xvfb servers that they start themselves. Then
+# the same tests again on a build with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, in build-sanitize/; any report fails its test.
 source "$(dirname "$0")/setup.sh" build run test
 ctest --test-dir build --output-on-failure
+
+[[ -f build-sanitize/CMakeCache.txt ]] || cmake -S . -B build-sanitize -G Ninja -DTVORKA1_SANITIZE=ON
+cmake --build build-sanitize
+ctest --test-dir build-sanitize --output-on-failure
