@@ -140,7 +140,8 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
     }
     QString reason = startupMessages.isEmpty() ? message.section('\n', 0, 0) : startupMessages.first();
     reason = reason.trimmed();
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (reason.contains("connect to display") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         reason += " (no display is set)";
     std::fprintf(stderr, "%s: cannot open the window: %s\n", qPrintable(QCoreApplication::applicationName()),
                  qPrintable(reason));

@@ -10,9 +10,11 @@ fail() {
 }
 
 cleanup_pids=()
+cleanup_paths=()
 cleanup() {
     for pid in "${cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    for path in "${cleanup_paths[@]}"; do rm -rf "$path"; done
 }
 trap cleanup EXIT
 
@@ -27,6 +29,10 @@ start_x() {
     read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
     rm -f "$fifo"
     export DISPLAY=":$number"
+    # A private runtime folder, as a desktop session gives each user.
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    cleanup_paths+=("$XDG_RUNTIME_DIR")
     openbox >/dev/null 2>&1 &
     cleanup_pids+=($!)
     for _ in $(seq 100); do
@@ -60,4 +66,23 @@ wait_exit() {
     elapsed_ms=$(($(date +%s%3N) - start))
     exit_status=0
     wait "$1" || exit_status=$?
+}
+
+# Clicks at client position ($2, $3) of window $1.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# Prints a checksum of the client area rectangle W x H at (X, Y) of window $1: usage ID X Y W H.
+area_sum() {
+    import -window "$1" -crop "$4x$5+$2+$3" +repage rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+
+# Waits up to 2 seconds for the checksum of an area (arguments as area_sum) to differ from $6.
+wait_area_change() {
+    for _ in $(seq 40); do
+        [[ "$(area_sum "$1" "$2" "$3" "$4" "$5")" != "$6" ]] && return 0
+        sleep 0.05
+    done
+    return 1
 }

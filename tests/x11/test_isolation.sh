@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The real program under Xvfb and openbox, traced: it writes nothing outside /dev, /proc and its
+# runtime folder, creates nothing in HOME or the current folder, opens no network socket; and two
+# instances started together are independent.
+# Usage: test_isolation.sh PROGRAM
+
+program=$(realpath "$1")
+source "$(dirname "$0")/lib.sh"
+
+# Client-area places of the controls used here, in pixels.
+astabil=(30 44)
+monostabil=(30 16)
+picture=(170 10 317 317)
+r1=(50 80)
+
+start_x
+sandbox=$(mktemp -d)
+cleanup_paths+=("$sandbox")
+mkdir -m 700 "$sandbox/home" "$sandbox/cwd" "$sandbox/runtime"
+
+# LeakSanitizer cannot run under ptrace; the sanitizer build's other tests cover leaks.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+(cd "$sandbox/cwd" && HOME="$sandbox/home" XDG_RUNTIME_DIR="$sandbox/runtime" \
+    exec strace -f -qq -o "$sandbox/trace" -e trace=%file,%network "$program") &
+pid=$!
+cleanup_pids+=("$pid")
+id=$(wait_window Form1)
+
+# Use it the way a user would: switch circuits, type, open a selector's list and close it.
+before=$(area_sum "$id" "${picture[@]}")
+click_at "$id" "${astabil[@]}"
+wait_area_change "$id" "${picture[@]}" "$before" || fail "the diagram did not switch"
+click_at "$id" "${monostabil[@]}"
+click_at "$id" "${r1[@]}"
+xdotool type --delay 20 "10k"
+xdotool key alt+Down Escape
+wmctrl -i -c "$id"
+wait_exit "$pid" 5
+((exit_status == 0)) || fail "traced run ended with status $exit_status"
+
+# Every write, create, remove or rename must stay in /dev, /proc or the runtime folder.
+allowed="^\"(/dev/|/proc/|$sandbox/runtime[/\"])"
+writes=$(grep -E '(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|(^|[ (])(mkdir|mkdirat|unlink|unlinkat|rename|renameat2?|link|linkat|symlink|symlinkat|truncate|chmod|fchmodat|chown|fchownat|utimensat)\(' "$sandbox/trace" || true)
+while IFS= read -r line; do
+    [[ -z "$line" ]] && continue
+    path=$(grep -oE '"[^"]*"' <<<"$line" | head -n 1)
+    [[ "$path" =~ $allowed ]] || fail "writes outside the allowed folders: $line"
+done <<<"$writes"
+network=$(grep -E 'socket\((AF_INET|AF_INET6|AF_PACKET)' "$sandbox/trace" || true)
+[[ -z "$network" ]] || fail "opened a network socket: $network"
+left=$(find "$sandbox/home" "$sandbox/cwd" -mindepth 1)
+[[ -z "$left" ]] || fail "left files behind: $left"
+echo "PASS: traced run wrote nothing outside /dev, /proc and the runtime folder, opened no network socket"
+
+# Two instances: switching one leaves the other as it was.
+"$program" &
+first=$!
+"$program" &
+second=$!
+cleanup_pids+=("$first" "$second")
+for _ in $(seq 200); do
+    ids=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null || true)
+    (($(wc -w <<<"$ids") == 2)) && break
+    sleep 0.05
+done
+(($(wc -w <<<"$ids") == 2)) || fail "two instances did not give two windows"
+read -r a b <<<"$(echo $ids)"
+# Side by side, so that neither covers the other in the screen grabs.
+xdotool windowmove --sync "$a" 0 0 windowmove --sync "$b" 512 0
+sleep 0.3
+monostable=$(area_sum "$a" "${picture[@]}")
+[[ "$(area_sum "$b" "${picture[@]}")" == "$monostable" ]] || fail "the two windows start differently"
+click_at "$a" "${astabil[@]}"
+wait_area_change "$a" "${picture[@]}" "$monostable" || fail "the first window did not switch"
+astable=$(area_sum "$a" "${picture[@]}")
+sleep 0.3
+[[ "$(area_sum "$b" "${picture[@]}")" == "$monostable" ]] || fail "switching one window changed the other"
+click_at "$b" "${astabil[@]}"
+wait_area_change "$b" "${picture[@]}" "$monostable" || fail "the second window did not switch"
+[[ "$(area_sum "$b" "${picture[@]}")" == "$astable" ]] || fail "the windows show different astable diagrams"
+
+for window in $a $b; do wmctrl -i -c "$window"; done
+for p in $first $second; do
+    wait_exit "$p" 2
+    ((exit_status == 0)) || fail "an instance ended with status $exit_status"
+done
+echo "PASS: two instances gave two independent windows"
