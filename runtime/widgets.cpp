@@ -1,5 +1,7 @@
 #include "runtime/widgets.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -76,8 +78,12 @@ void PictureBoxWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (picturePath_.isEmpty())
         return;
-    if (picture_.isNull())
-        picture_ = QImage(picturePath_);
+    if (picture_.isNull()) {
+        // The suffix names the format: left to guess, Qt would load every image plugin to ask it.
+        QImageReader reader(picturePath_, QFileInfo(picturePath_).suffix().toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        picture_ = reader.read();
+    }
     // One image pixel per device pixel: the image claims the widget's ratio, so Qt draws it unscaled.
     picture_.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);
