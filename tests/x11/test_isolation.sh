@@ -64,7 +64,7 @@ for _ in $(seq 200); do
     sleep 0.05
 done
 (($(wc -w <<<"$ids") == 2)) || fail "two instances did not give two windows"
-read -r a b <<<"$(echo $ids)"
+read -r -d '' a b <<<"$ids" || true
 # Side by side, so that neither covers the other in the screen grabs.
 xdotool windowmove --sync "$a" 0 0 windowmove --sync "$b" 512 0
 sleep 0.3
