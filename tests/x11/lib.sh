@@ -42,6 +42,13 @@ start_x() {
     fail "openbox did not start"
 }
 
+# Client-area places of the controls that the tests use, in pixels (window/form1.h gives twips).
+astabil=(30 44)
+monostabil=(30 16)
+r1=(50 80)
+selector_arrow=(130 82)
+picture=(170 10 317 317)
+
 # Waits up to $2 seconds (default 10) for a window titled exactly $1 and prints its id.
 wait_window() {
     local deadline=$((SECONDS + ${2:-10}))
@@ -66,6 +73,22 @@ wait_exit() {
     elapsed_ms=$(($(date +%s%3N) - start))
     exit_status=0
     wait "$1" || exit_status=$?
+}
+
+# Starts the command "$@" in the background and waits for its window; sets pid and id.
+launch() {
+    "$@" &
+    pid=$!
+    cleanup_pids+=("$pid")
+    id=$(wait_window Form1)
+}
+
+# Closes window $1 through the window manager, as its close button does, and expects process $2
+# to end with status 0 within $3 seconds (default 2); sets elapsed_ms.
+close_window() {
+    wmctrl -i -c "$1"
+    wait_exit "$2" "${3:-2}"
+    ((exit_status == 0)) || fail "exit status $exit_status after closing"
 }
 
 # Clicks at client position ($2, $3) of window $1.

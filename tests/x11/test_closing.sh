@@ -7,12 +7,6 @@
 program=$1
 source "$(dirname "$0")/lib.sh"
 
-# Client-area places of the controls used here, in pixels.
-astabil=(30 44)
-monostabil=(30 16)
-r1=(50 80)
-selector_arrow=(130 82)
-
 # Each case: what the user does between the window appearing and closing it.
 right_after_start() { :; }
 after_a_moment() { sleep 0.2; }
@@ -43,15 +37,11 @@ typist=
 start_x
 for case in right_after_start after_a_moment with_a_list_open with_a_menu_open \
     in_the_middle_of_switching while_typing; do
-    "$program" &
-    pid=$!
-    cleanup_pids+=("$pid")
-    id=$(wait_window Form1)
+    echo "$case:"
+    launch "$program"
     "$case" "$id"
-    wmctrl -i -c "$id"
-    wait_exit "$pid" 2
-    ((exit_status == 0)) || fail "$case: exit status $exit_status"
-    echo "closed $case: status 0 in $elapsed_ms ms"
+    close_window "$id" "$pid"
+    echo "  closed with status 0 in $elapsed_ms ms"
     [[ -z "$typist" ]] || wait "$typist" || true # it may find the window gone
     typist=
 done

@@ -23,15 +23,13 @@ expect_one_line() {
 # Runs the program with the environment changes $1..., expecting the normal window, which then
 # closes with status 0; whatever it says on stderr is shown, and must not be a crash.
 expect_window() {
+    echo "with $*:"
     env "$@" "$program" 2>"$scratch/err" &
-    local pid=$!
+    local pid=$! id
     cleanup_pids+=("$pid")
-    local id
     id=$(wait_window Form1)
-    wmctrl -i -c "$id"
-    wait_exit "$pid" 2
-    ((exit_status == 0)) || fail "$*: exit status $exit_status"
-    echo "normal window with $*$([[ -s "$scratch/err" ]] && echo "; it said: $(tr '\n' ' ' <"$scratch/err")")"
+    close_window "$id" "$pid"
+    echo "  normal window$([[ -s "$scratch/err" ]] && echo "; it said: $(tr '\n' ' ' <"$scratch/err")")"
 }
 
 expect_one_line "Tvorka1: cannot open the window: " -u DISPLAY -u WAYLAND_DISPLAY

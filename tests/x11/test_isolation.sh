@@ -7,12 +7,6 @@
 program=$(realpath "$1")
 source "$(dirname "$0")/lib.sh"
 
-# Client-area places of the controls used here, in pixels.
-astabil=(30 44)
-monostabil=(30 16)
-picture=(170 10 317 317)
-r1=(50 80)
-
 start_x
 sandbox=$(mktemp -d)
 cleanup_paths+=("$sandbox")
@@ -34,9 +28,7 @@ click_at "$id" "${monostabil[@]}"
 click_at "$id" "${r1[@]}"
 xdotool type --delay 20 "10k"
 xdotool key alt+Down Escape
-wmctrl -i -c "$id"
-wait_exit "$pid" 5
-((exit_status == 0)) || fail "traced run ended with status $exit_status"
+close_window "$id" "$pid" 5
 
 # Every write, create, remove or rename must stay in /dev, /proc or the runtime folder.
 allowed="^\"(/dev/|/proc/|$sandbox/runtime[/\"])"
@@ -79,9 +71,6 @@ click_at "$b" "${astabil[@]}"
 wait_area_change "$b" "${picture[@]}" "$monostable" || fail "the second window did not switch"
 [[ "$(area_sum "$b" "${picture[@]}")" == "$astable" ]] || fail "the windows show different astable diagrams"
 
-for window in $a $b; do wmctrl -i -c "$window"; done
-for p in $first $second; do
-    wait_exit "$p" 2
-    ((exit_status == 0)) || fail "an instance ended with status $exit_status"
-done
+close_window "$a" "$(xdotool getwindowpid "$a")"
+close_window "$b" "$(xdotool getwindowpid "$b")"
 echo "PASS: two instances gave two independent windows"

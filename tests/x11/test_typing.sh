@@ -6,10 +6,7 @@ program=$1
 source "$(dirname "$0")/lib.sh"
 
 start_x
-"$program" &
-pid=$!
-cleanup_pids+=("$pid")
-id=$(wait_window Form1)
+launch "$program"
 
 # The window manager hands the new window the keyboard; the field's text comes back through the clipboard.
 for _ in $(seq 100); do
@@ -21,7 +18,5 @@ xdotool key ctrl+a ctrl+c
 text=$(xclip -o -selection clipboard 2>/dev/null || true)
 [[ "$text" == "4k7" ]] || fail "the R1 field holds '$text'"
 
-wmctrl -i -c "$id"
-wait_exit "$pid" 2
-((exit_status == 0)) || fail "exit status $exit_status after closing"
+close_window "$id" "$pid"
 echo "PASS: typed text landed in the R1 field"

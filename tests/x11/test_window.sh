@@ -6,10 +6,7 @@ program=$1
 source "$(dirname "$0")/lib.sh"
 
 start_x
-"$program" &
-pid=$!
-cleanup_pids+=("$pid")
-id=$(wait_window Form1)
+launch "$program"
 
 geometry=$(xwininfo -id "$id")
 width=$(awk '/^ *Width:/ {print $2}' <<<"$geometry")
@@ -17,7 +14,5 @@ height=$(awk '/^ *Height:/ {print $2}' <<<"$geometry")
 [[ "$width x $height" == "497 x 338" ]] || fail "client area is $width x $height"
 
 # Closing through the window manager asks nothing and ends the program at once.
-wmctrl -i -c "$id"
-wait_exit "$pid" 2
-((exit_status == 0)) || fail "exit status $exit_status after closing"
+close_window "$id" "$pid"
 echo "PASS: window 497 x 338 titled Form1; closed in $elapsed_ms ms with status 0"
