@@ -31,7 +31,7 @@ constexpr runtime::AppDescriptor descriptor{
     .icon = ":/icon/tvorka1.ico",
     .desktopEntry = tvorka1::version::desktopFileName,
     .helpFile = "",
-    .startUpObject = "Form1",
+    .startUpObject = objects[0],
     .threading = runtime::Threading::SingleThreaded,
     .objects = objects,
 };

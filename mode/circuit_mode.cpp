@@ -1,9 +1,10 @@
 #include "mode/circuit_mode.h"
 
-#include "app/handler_frame.h"
+#include "runtime/handler_frame.h"
 #include "window/form1.h"
 
 using namespace form1;
+using runtime::HandlerFrame;
 using runtime::Value;
 using runtime::Visible;
 

@@ -84,7 +84,7 @@ struct AppDescriptor {
     std::string_view icon{};         // resource path of the icon group
     std::string_view desktopEntry{}; // the installed desktop entry, which desktops match windows to
     std::string_view helpFile{};
-    std::string_view startUpObject{};
+    const WindowObject& startUpObject; // a window of `objects`, opened by start()
     Threading threading = Threading::SingleThreaded;
     std::span<const WindowObject> objects{};
 };
@@ -142,37 +142,6 @@ constexpr bool labelsExist(WindowDefinition d) {
             continue;
         const std::optional<ControlEntry> label = findEntry(d, e.labelledBy, e.index);
         if (!label || label->kind != ControlClass::Label || label->index != e.index)
-            return false;
-    }
-    return true;
-}
-
-constexpr bool defines(WindowDefinition d, std::string_view name, ControlClass kind) {
-    const std::optional<ControlEntry> e = findEntry(d, name);
-    return e && e->kind == kind;
-}
-
-// The events that the runtime raises for each class.
-constexpr bool raises(ControlClass kind, Event event) {
-    switch (event) {
-    case Event::Load:
-        return kind == ControlClass::Form;
-    case Event::Click:
-        return kind == ControlClass::OptionButton;
-    }
-    return false;
-}
-
-// Every row names an existing control and an event its class raises; no event is bound twice.
-constexpr bool bindingsValid(WindowDefinition d, std::span<const EventBinding> events) {
-    for (const EventBinding& b : events) {
-        const std::optional<ControlEntry> e =
-            b.control == formEntryName ? d.front() : findEntry(d, b.control);
-        if (!e || !raises(e->kind, b.event))
-            return false;
-        if (std::count_if(events.begin(), events.end(), [&b](const EventBinding& o) {
-                return o.control == b.control && o.event == b.event;
-            }) != 1)
             return false;
     }
     return true;

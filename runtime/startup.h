@@ -1,7 +1,6 @@
 #pragma once
 
-#include "runtime/controls.h"
-#include "runtime/definition.h"
+#include "runtime/form.h"
 
 namespace runtime {
 
@@ -12,11 +11,5 @@ namespace runtime {
 // Builds the start-up window from its definition, connects its event table and raises its Load
 // event. The window is not shown yet. Needs a QApplication.
 Ref<Form> load(const AppDescriptor& descriptor);
-
-// Calls a bound handler. A run-time error that leaves it ends the program through the report.
-void raiseEvent(Form& window, Handler handler);
-
-// Tells the user of an untrapped run-time error, under the application title, and ends the process.
-[[noreturn]] void reportUntrapped(const RuntimeError& error);
 
 } // namespace runtime

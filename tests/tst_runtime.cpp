@@ -1,8 +1,9 @@
 // The forms runtime on its own, with a window definition and handlers made for the test.
 
-#include "app/handler_frame.h"
+#include "runtime/handler_frame.h"
 #include "runtime/startup.h"
 #include "runtime/testing.h"
+#include "runtime/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,23 @@ namespace {
 
 QString trace;
 
-constexpr Member<OptionButton> OptA{"OptA"};
-constexpr Member<PictureBox> Pic{"Pic"};
+// Three options in one group, in tab order C, A, B; OptC has no handler.
+constexpr std::array definition{
+    ControlEntry{.kind = ControlClass::Form, .name = "Test", .rect = {.width = 4500, .height = 3000}},
+    ControlEntry{
+        .kind = ControlClass::OptionButton, .name = "OptA", .tabIndex = 1, .rect = {0, 300, 1500, 300}},
+    ControlEntry{
+        .kind = ControlClass::OptionButton, .name = "OptB", .tabIndex = 2, .rect = {0, 600, 1500, 300}},
+    ControlEntry{
+        .kind = ControlClass::OptionButton, .name = "OptC", .tabIndex = 0, .rect = {0, 0, 1500, 300}},
+    ControlEntry{
+        .kind = ControlClass::PictureBox, .name = "Pic", .tabIndex = 3, .rect = {1500, 0, 1500, 1500}},
+    ControlEntry{.kind = ControlClass::Label, .name = "Lab", .tabIndex = 4, .rect = {0, 1500, 1500, 300}},
+    ControlEntry{.kind = ControlClass::TextBox, .name = "Txt", .tabIndex = 5, .rect = {0, 1800, 1500, 300}},
+};
+constexpr Member<OptionButton> OptA = member<OptionButton>(definition, "OptA");
+constexpr Member<OptionButton> OptB = member<OptionButton>(definition, "OptB");
+constexpr Member<PictureBox> Pic = member<PictureBox>(definition, "Pic");
 
 int onLoad(Form& window) {
     trace += "Load{";
@@ -46,27 +62,13 @@ int hidePicture(Form& window) {
     return 0;
 }
 
-// Three options in one group, in tab order C, A, B; OptC has no handler.
-constexpr std::array definition{
-    ControlEntry{.kind = ControlClass::Form, .name = "Test", .rect = {.width = 4500, .height = 3000}},
-    ControlEntry{
-        .kind = ControlClass::OptionButton, .name = "OptA", .tabIndex = 1, .rect = {0, 300, 1500, 300}},
-    ControlEntry{
-        .kind = ControlClass::OptionButton, .name = "OptB", .tabIndex = 2, .rect = {0, 600, 1500, 300}},
-    ControlEntry{
-        .kind = ControlClass::OptionButton, .name = "OptC", .tabIndex = 0, .rect = {0, 0, 1500, 300}},
-    ControlEntry{
-        .kind = ControlClass::PictureBox, .name = "Pic", .tabIndex = 3, .rect = {1500, 0, 1500, 1500}},
-    ControlEntry{.kind = ControlClass::Label, .name = "Lab", .tabIndex = 4, .rect = {0, 1500, 1500, 300}},
-    ControlEntry{.kind = ControlClass::TextBox, .name = "Txt", .tabIndex = 5, .rect = {0, 1800, 1500, 300}},
-};
 constexpr EventBinding events[] = {
     {formEntryName, Event::Load, onLoad},
     {"OptA", Event::Click, onClickA},
     {"OptB", Event::Click, onClickB},
 };
 constexpr WindowObject objects[] = {{.name = "Test", .definition = definition, .events = events}};
-constexpr AppDescriptor object{.name = "Test", .startUpObject = "Test", .objects = objects};
+constexpr AppDescriptor object{.name = "Test", .startUpObject = objects[0], .objects = objects};
 
 // Mistakes in a definition or an event table fail the build.
 constexpr std::array unnamedWindowFirst{
@@ -147,7 +149,7 @@ private slots:
     void valueSetsSelectAndClear() {
         Ref<Form> form = load(object);
         trace.clear();
-        Ref<OptionButton> b = form->fetch(Member<OptionButton>{"OptB"});
+        Ref<OptionButton> b = form->fetch(OptB);
         QCOMPARE(b->setValue(true), statusOk);
         QCOMPARE(trace, "B");
         QCOMPARE(selected(*form), "OptB");

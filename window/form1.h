@@ -106,23 +106,15 @@ static_assert(runtime::sizesPositive(definition));
 static_assert(runtime::namesConsistent(definition));
 static_assert(runtime::labelsExist(definition));
 
-// The members, in the window's order.
-inline constexpr runtime::Member<runtime::Label> Label1{"Label1"};
-inline constexpr runtime::Member<runtime::TextBox> Text1{"Text1"};
-inline constexpr runtime::Member<runtime::ComboBox> Combo1{"Combo1"};
-inline constexpr runtime::Member<runtime::Label> Label2{"Label2"};
-inline constexpr runtime::Member<runtime::OptionButton> Option1{"Option1"};
-inline constexpr runtime::Member<runtime::OptionButton> Option2{"Option2"};
-inline constexpr runtime::Member<runtime::PictureBox> Picture1{"Picture1"};
-inline constexpr runtime::Member<runtime::PictureBox> Picture2{"Picture2"};
-
-static_assert(runtime::defines(definition, Label1.name, runtime::Label::kind));
-static_assert(runtime::defines(definition, Text1.name, runtime::TextBox::kind));
-static_assert(runtime::defines(definition, Combo1.name, runtime::ComboBox::kind));
-static_assert(runtime::defines(definition, Label2.name, runtime::Label::kind));
-static_assert(runtime::defines(definition, Option1.name, runtime::OptionButton::kind));
-static_assert(runtime::defines(definition, Option2.name, runtime::OptionButton::kind));
-static_assert(runtime::defines(definition, Picture1.name, runtime::PictureBox::kind));
-static_assert(runtime::defines(definition, Picture2.name, runtime::PictureBox::kind));
+// The members, in the window's order. Each is settled against the definition when the program is
+// compiled: a name it lacks, or a control of another class, does not build.
+inline constexpr auto Label1 = runtime::member<runtime::Label>(definition, "Label1");
+inline constexpr auto Text1 = runtime::member<runtime::TextBox>(definition, "Text1");
+inline constexpr auto Combo1 = runtime::member<runtime::ComboBox>(definition, "Combo1");
+inline constexpr auto Label2 = runtime::member<runtime::Label>(definition, "Label2");
+inline constexpr auto Option1 = runtime::member<runtime::OptionButton>(definition, "Option1");
+inline constexpr auto Option2 = runtime::member<runtime::OptionButton>(definition, "Option2");
+inline constexpr auto Picture1 = runtime::member<runtime::PictureBox>(definition, "Picture1");
+inline constexpr auto Picture2 = runtime::member<runtime::PictureBox>(definition, "Picture2");
 
 } // namespace form1

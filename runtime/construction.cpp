@@ -1,0 +1,66 @@
+// Window construction: the window and its controls from the definition, in definition order.
+
+#include "runtime/events.h"
+#include "runtime/focus.h"
+#include "runtime/startup.h"
+#include "runtime/text.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QWidget>
+#include <type_traits>
+
+namespace runtime {
+
+namespace {
+
+QRect pixelRect(const TwipRect& r) {
+    return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
+}
+
+Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
+    return withClass(entry.kind, [&]<class C>() -> Ref<Control> {
+        if constexpr (std::is_same_v<C, FormClass>)
+            std::abort(); // the definition's checks keep the window to its first entry
+        else
+            return makeControl<C>(entry, window);
+    });
+}
+
+// Gives an entry the caption of its row's label as the name assistive technology announces.
+void nameAfterLabel(const Form& form, const Control& control) {
+    const ControlEntry& entry = control.entry();
+    if (entry.labelledBy.empty())
+        return;
+    auto* label = static_cast<const Label*>(form.peek(entry.labelledBy, entry.index))->widget();
+    control.widget()->setAccessibleName(label->text());
+    // On Linux Qt names an editable combo box by its text and tells its label only as a relation.
+    if (entry.kind == ControlClass::ComboBox)
+        label->setBuddy(control.widget());
+}
+
+} // namespace
+
+Ref<Form> load(const AppDescriptor& descriptor) {
+    const WindowObject& object = descriptor.startUpObject;
+    std::unique_ptr<QWidget> window = Form::create(object.definition.front());
+    if (!descriptor.icon.empty())
+        window->setWindowIcon(QIcon(qstr(descriptor.icon)));
+
+    Ref<Form> form = Ref<Form>::adopt(*new Form(object, std::move(window)));
+    for (const ControlEntry& e : object.definition.subspan(1)) {
+        Ref<Control> control = createControl(e, form->window());
+        control->widget()->setObjectName(qstr(control->displayName()));
+        control->widget()->setGeometry(pixelRect(e.rect));
+        form->add(std::move(control));
+    }
+    for (const Ref<Control>& control : form->controls())
+        nameAfterLabel(*form, *control);
+    applyTabOrder(*form);
+    connectEvents(*form);
+    raiseLoad(*form);
+    focusFirstControl(*form);
+    return form;
+}
+
+} // namespace runtime
