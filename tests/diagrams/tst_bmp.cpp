@@ -6,7 +6,7 @@
 using diagrams::Canvas;
 using diagrams::Rgb;
 
-class TestBmp : public QObject {
+class tst_Bmp : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,7 +20,7 @@ static Rgb distinctPixel(int x, int y) {
             static_cast<std::uint8_t>(250 - 30 * x - 7 * y)};
 }
 
-void TestBmp::roundTrip_data() {
+void tst_Bmp::roundTrip_data() {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("padding");
@@ -31,7 +31,7 @@ void TestBmp::roundTrip_data() {
     QTest::newRow("width 4") << 4 << 2 << 0;
 }
 
-void TestBmp::roundTrip() {
+void tst_Bmp::roundTrip() {
     QFETCH(int, width);
     QFETCH(int, height);
     QFETCH(int, padding);
@@ -70,5 +70,5 @@ void TestBmp::roundTrip() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestBmp)
+QTEST_GUILESS_MAIN(tst_Bmp)
 #include "tst_bmp.moc"

@@ -420,7 +420,7 @@ const TextBox kTexts[] = {
 
 } // namespace
 
-class TestGeometry : public QObject {
+class tst_Geometry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -436,12 +436,12 @@ private slots:
     void ruleUnderTheNote();
 };
 
-void TestGeometry::initTestCase() {
+void tst_Geometry::initTestCase() {
     QCOMPARE(picture(Mono).size(), QSize(329, 342));
     QCOMPARE(picture(Astable).size(), QSize(329, 328));
 }
 
-void TestGeometry::pixels_data() {
+void tst_Geometry::pixels_data() {
     QTest::addColumn<int>("which");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
@@ -462,7 +462,7 @@ void TestGeometry::pixels_data() {
     }
 }
 
-void TestGeometry::pixels() {
+void tst_Geometry::pixels() {
     QFETCH(int, which);
     QFETCH(int, x);
     QFETCH(int, y);
@@ -470,7 +470,7 @@ void TestGeometry::pixels() {
     QCOMPARE(rgb(picture(which).pixel(x, y)), colour);
 }
 
-void TestGeometry::textStaysInItsBox_data() {
+void tst_Geometry::textStaysInItsBox_data() {
     QTest::addColumn<int>("index");
     for (int i = 0; i < int(std::size(kTexts)); ++i) {
         QTest::addRow("%s %s", kTexts[i].picture == Mono ? "mono" : "astable", kTexts[i].what) << i;
@@ -478,7 +478,7 @@ void TestGeometry::textStaysInItsBox_data() {
 }
 
 // All ink of the text's colour near the box lies inside it, and the letters have their size.
-void TestGeometry::textStaysInItsBox() {
+void tst_Geometry::textStaysInItsBox() {
     QFETCH(int, index);
     const TextBox& t = kTexts[index];
     const QImage& image = picture(t.picture);
@@ -501,7 +501,7 @@ void TestGeometry::textStaysInItsBox() {
     QCOMPARE(t.upward ? right - left + 1 : bottom - top + 1, t.size);
 }
 
-void TestGeometry::pinNames_data() {
+void tst_Geometry::pinNames_data() {
     QTest::addColumn<int>("which");
     QTest::addColumn<int>("pinRow");
     QTest::addColumn<bool>("left");
@@ -518,7 +518,7 @@ void TestGeometry::pinNames_data() {
 }
 
 // Names on the left start at x 135, those on the right end at x 183 to 186 (astable: 6 further left).
-void TestGeometry::pinNames() {
+void tst_Geometry::pinNames() {
     QFETCH(int, which);
     QFETCH(int, pinRow);
     QFETCH(bool, left);
@@ -541,7 +541,7 @@ void TestGeometry::pinNames() {
     }
 }
 
-void TestGeometry::outerMarginIsWhite_data() {
+void tst_Geometry::outerMarginIsWhite_data() {
     QTest::addColumn<int>("which");
     QTest::addColumn<QRect>("area");
     // Nothing is drawn from column 314 on, so a picture box that cuts the right edge loses only ground.
@@ -552,7 +552,7 @@ void TestGeometry::outerMarginIsWhite_data() {
     QTest::newRow("astable bottom") << int(Astable) << QRect(QPoint(0, 318), QPoint(328, 327));
 }
 
-void TestGeometry::outerMarginIsWhite() {
+void tst_Geometry::outerMarginIsWhite() {
     QFETCH(int, which);
     QFETCH(QRect, area);
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -565,7 +565,7 @@ void TestGeometry::outerMarginIsWhite() {
     }
 }
 
-void TestGeometry::ruleUnderTheNote() {
+void tst_Geometry::ruleUnderTheNote() {
     const QImage& image = picture(Mono);
     for (int x = 0; x < image.width(); ++x) {
         const QRgb expected = x >= 5 && x <= 317 ? kRule : kGround;
@@ -573,5 +573,5 @@ void TestGeometry::ruleUnderTheNote() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestGeometry)
+QTEST_GUILESS_MAIN(tst_Geometry)
 #include "tst_geometry.moc"

@@ -6,7 +6,7 @@
 
 // The pictures the program ships are the files beside the drawings; these tests hold them to the
 // BMP layout and to the drawings they are generated from.
-class TestStoredFiles : public QObject {
+class tst_StoredFiles : public QObject {
     Q_OBJECT
 
 private slots:
@@ -38,7 +38,7 @@ static void addFiles() {
     QTest::newRow("astable") << QStringLiteral("astable.bmp") << 328;
 }
 
-void TestStoredFiles::header_data() {
+void tst_StoredFiles::header_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("fileSize");
@@ -48,7 +48,7 @@ void TestStoredFiles::header_data() {
     QTest::newRow("astable") << QStringLiteral("astable.bmp") << 328 << 324118 << 324064;
 }
 
-void TestStoredFiles::header() {
+void tst_StoredFiles::header() {
     QFETCH(QString, file);
     QFETCH(int, height);
     QFETCH(int, fileSize);
@@ -75,11 +75,11 @@ void TestStoredFiles::header() {
     QCOMPARE(54 + 988 * height, fileSize);
 }
 
-void TestStoredFiles::rowPaddingIsZero_data() {
+void tst_StoredFiles::rowPaddingIsZero_data() {
     addFiles();
 }
 
-void TestStoredFiles::rowPaddingIsZero() {
+void tst_StoredFiles::rowPaddingIsZero() {
     QFETCH(QString, file);
     QFETCH(int, height);
     const QByteArray b = stored(file);
@@ -91,14 +91,14 @@ void TestStoredFiles::rowPaddingIsZero() {
     }
 }
 
-void TestStoredFiles::matchesGenerator_data() {
+void tst_StoredFiles::matchesGenerator_data() {
     QTest::addColumn<int>("which");
     QTest::newRow("monostable") << 0;
     QTest::newRow("astable") << 1;
 }
 
 // A changed drawing needs the files rewritten: cmake --build <dir> --target tvorka1_diagrams_update
-void TestStoredFiles::matchesGenerator() {
+void tst_StoredFiles::matchesGenerator() {
     QFETCH(int, which);
     const diagrams::Diagram diagram = which == 0 ? diagrams::monostable() : diagrams::astable();
     const std::vector<std::uint8_t> bytes = diagrams::encodeBmp(diagrams::draw(diagram));
@@ -108,5 +108,5 @@ void TestStoredFiles::matchesGenerator() {
     QVERIFY2(file == fresh, "stored picture differs from the generated one");
 }
 
-QTEST_GUILESS_MAIN(TestStoredFiles)
+QTEST_GUILESS_MAIN(tst_StoredFiles)
 #include "tst_stored_files.moc"

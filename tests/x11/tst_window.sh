@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program under Xvfb and openbox: its window, and its end when the window is closed.
-# Usage: test_window.sh PROGRAM
+# Usage: tst_window.sh PROGRAM
 
 program=$1
 source "$(dirname "$0")/lib.sh"

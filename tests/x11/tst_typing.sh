@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program under Xvfb and openbox: what is typed right after start lands in the "R1" field.
-# Usage: test_typing.sh PROGRAM
+# Usage: tst_typing.sh PROGRAM
 
 program=$1
 source "$(dirname "$0")/lib.sh"

@@ -2,7 +2,7 @@
 # The real program under Xvfb and openbox, traced: it writes nothing outside /dev, /proc and its
 # runtime folder, creates nothing in HOME or the current folder, opens no network socket; and two
 # instances started together are independent.
-# Usage: test_isolation.sh PROGRAM
+# Usage: tst_isolation.sh PROGRAM
 
 program=$(realpath "$1")
 source "$(dirname "$0")/lib.sh"

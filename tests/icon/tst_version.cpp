@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <tvorka1/version.h>
 
-class VersionTest : public QObject {
+class tst_Version : public QObject {
     Q_OBJECT
 
     QString script;
@@ -63,5 +63,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(VersionTest)
-#include "version_test.moc"
+QTEST_GUILESS_MAIN(tst_Version)
+#include "tst_version.moc"

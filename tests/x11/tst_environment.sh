@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program in broken environments: each gives either the normal window or one clear line
 # on stderr and a non-zero exit; never an abort, a crash or a hang.
-# Usage: test_environment.sh PROGRAM
+# Usage: tst_environment.sh PROGRAM
 
 program=$1
 source "$(dirname "$0")/lib.sh"

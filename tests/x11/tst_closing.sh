@@ -2,7 +2,7 @@
 # The real program under Xvfb and openbox: closing the window at any moment (right after it
 # appears, with a list or a menu open, in the middle of a switch or of typing) ends the process
 # with status 0 within two seconds.
-# Usage: test_closing.sh PROGRAM
+# Usage: tst_closing.sh PROGRAM
 
 program=$1
 source "$(dirname "$0")/lib.sh"

@@ -29,7 +29,7 @@ bool opaque(const QImage& image, int x, int y) {
 
 } // namespace
 
-class IcoTest : public QObject {
+class tst_Ico : public QObject {
     Q_OBJECT
 
 private slots:
@@ -168,5 +168,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(IcoTest)
-#include "ico_test.moc"
+QTEST_MAIN(tst_Ico)
+#include "tst_ico.moc"

@@ -1,0 +1,2 @@
+// The circuit mode sits below the application: it cannot see the descriptor.
+#include "app/application.h"

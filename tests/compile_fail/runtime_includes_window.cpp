@@ -1,0 +1,2 @@
+// The runtime knows no window of the program.
+#include "window/form1.h"

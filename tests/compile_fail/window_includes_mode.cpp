@@ -1,0 +1,2 @@
+// The window definition sits below the circuit mode: it cannot see the handlers.
+#include "mode/circuit_mode.h"
