@@ -47,6 +47,23 @@ private slots:
         checkMode("Option1");
     }
 
+    // The layout was made for the system's face at 8 points; every control takes the window's
+    // font, but a label whose caption would not fit, which takes a smaller size of it.
+    void windowFontIsEightPoints() {
+        QCOMPARE(form_->window().font().pointSize(), 8);
+        for (const Ref<Control>& c : form_->controls()) {
+            const QFont font = c->widget()->font();
+            QCOMPARE(font.family(), form_->window().font().family());
+            if (c->entry().kind == ControlClass::Label)
+                QVERIFY(font.pointSizeF() <= 8 && font.pointSizeF() >= 6);
+            else
+                QCOMPARE(font.pointSizeF(), 8.0);
+        }
+    }
+
+    // The window manager chooses where the window opens: the program never moves it.
+    void windowManagerPlacesTheWindow() { QVERIFY(!form_->window().testAttribute(Qt::WA_Moved)); }
+
     void startsMonostable() {
         checkMode("Option1");
         QVERIFY(widget("Picture1")->isHidden());

@@ -418,6 +418,18 @@ const TextBox kTexts[] = {
     {Astable, "1", 147, 224, 152, 226, kLabel, 5, true},
 };
 
+// Every junction and terminal dot, by its centre. A disc five pixels across reaches two pixels out
+// on each side of its centre, and not its corners.
+struct Dot {
+    Picture which;
+    int x, y;
+};
+const Dot dots[] = {
+    {Mono, 160, 61},     {Mono, 160, 81},     {Mono, 260, 142},   {Mono, 290, 121},    {Mono, 220, 142},
+    {Mono, 40, 202},     {Mono, 100, 202},    {Mono, 160, 252},   {Mono, 160, 272},    {Astable, 154, 52},
+    {Astable, 244, 142}, {Astable, 234, 213}, {Astable, 94, 203}, {Astable, 154, 263}, {Astable, 304, 123},
+};
+
 } // namespace
 
 class tst_Geometry : public QObject {
@@ -434,6 +446,8 @@ private slots:
     void outerMarginIsWhite_data();
     void outerMarginIsWhite();
     void ruleUnderTheNote();
+    void dotsAreWholeDiscs_data();
+    void dotsAreWholeDiscs();
 };
 
 void tst_Geometry::initTestCase() {
@@ -571,6 +585,34 @@ void tst_Geometry::ruleUnderTheNote() {
         const QRgb expected = x >= 5 && x <= 317 ? kRule : kGround;
         QCOMPARE(rgb(image.pixel(x, 338)), rgb(expected));
     }
+}
+
+void tst_Geometry::dotsAreWholeDiscs_data() {
+    QTest::addColumn<int>("which");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    for (const Dot& d : dots)
+        QTest::addRow("%s (%d,%d)", d.which == Mono ? "mono" : "astable", d.x, d.y)
+            << int(d.which) << d.x << d.y;
+}
+
+// Samples every dot at its rim and its inner diagonals, some of which lie off any wire through it,
+// so a dot left out shows; and its corners stay ground, so a dot moved along its wire shows.
+void tst_Geometry::dotsAreWholeDiscs() {
+    QFETCH(int, which);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    const QImage& image = picture(which);
+    for (const QPoint& p :
+         {QPoint(x - 2, y), QPoint(x + 2, y), QPoint(x, y - 2), QPoint(x, y + 2), QPoint(x - 1, y - 1),
+          QPoint(x + 1, y - 1), QPoint(x - 1, y + 1), QPoint(x + 1, y + 1)})
+        QVERIFY2(image.pixel(p) == kWire,
+                 qPrintable(QStringLiteral("(%1,%2) is %3").arg(p.x()).arg(p.y()).arg(rgb(image.pixel(p)))));
+    for (const QPoint& p :
+         {QPoint(x - 2, y - 2), QPoint(x + 2, y - 2), QPoint(x - 2, y + 2), QPoint(x + 2, y + 2)})
+        QVERIFY2(image.pixel(p) == kGround,
+                 qPrintable(
+                     QStringLiteral("corner (%1,%2) is %3").arg(p.x()).arg(p.y()).arg(rgb(image.pixel(p)))));
 }
 
 QTEST_GUILESS_MAIN(tst_Geometry)
