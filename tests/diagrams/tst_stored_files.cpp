@@ -1,4 +1,4 @@
-#include "window/diagrams/bmp.h"
+#include "pictures/bmp.h"
 #include "window/diagrams/diagrams.h"
 
 #include <QFile>

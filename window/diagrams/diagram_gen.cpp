@@ -1,5 +1,5 @@
 // Writes the circuit pictures as BMP files: tvorka1_diagram_gen OUTDIR
-#include "window/diagrams/bmp.h"
+#include "pictures/bmp.h"
 #include "window/diagrams/diagrams.h"
 
 #include <cstdio>

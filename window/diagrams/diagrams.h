@@ -1,13 +1,17 @@
 #pragma once
 
-#include "window/diagrams/canvas.h"
-#include "window/diagrams/elements.h"
-#include "window/diagrams/render.h"
+#include "pictures/canvas.h"
+#include "pictures/elements.h"
+#include "pictures/render.h"
+#include "window/diagrams/glyphs.h"
 
 #include <string_view>
 #include <vector>
 
 namespace diagrams {
+
+// The element lists are written in the schematic vocabulary of the picture library.
+using namespace pictures;
 
 struct Diagram {
     std::string_view fileName;

@@ -1,40 +1,12 @@
-#include "window/diagrams/font.h"
-
-#include <algorithm>
-#include <cstddef>
+#include "window/diagrams/glyphs.h"
 
 namespace diagrams {
-namespace {
 
-// A strip is well formed when it has `height` rows of one length, spaces in the same columns of every
-// row, and one glyph per character.
-constexpr bool wellFormed(int height, std::span<const FontStrip> strips) {
-    for (const FontStrip& strip : strips) {
-        if (strip.rows.size() != static_cast<std::size_t>(height)) {
-            return false;
-        }
-        const std::string_view first = strip.rows[0];
-        std::size_t glyphs = 1;
-        for (std::size_t i = 0; i < first.size(); ++i) {
-            glyphs += first[i] == ' ' ? 1 : 0;
-        }
-        if (glyphs != strip.chars.size()) {
-            return false;
-        }
-        for (std::string_view row : strip.rows) {
-            if (row.size() != first.size()) {
-                return false;
-            }
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                const bool separator = row[i] == ' ';
-                if (separator != (first[i] == ' ') || (!separator && row[i] != '#' && row[i] != '.')) {
-                    return false;
-                }
-            }
-        }
-    }
-    return true;
-}
+using pictures::Font;
+using pictures::FontStrip;
+using pictures::wellFormed;
+
+namespace {
 
 // clang-format off
 constexpr std::string_view kSmallLower[] = {
@@ -123,35 +95,6 @@ static_assert(wellFormed(9, kBoldSmallStrips));
 static_assert(wellFormed(12, kTitleStrips));
 
 } // namespace
-
-std::optional<GlyphRef> findGlyph(const Font& font, char ch) {
-    for (const FontStrip& strip : font.strips) {
-        const std::size_t wanted = strip.chars.find(ch);
-        if (wanted == std::string_view::npos) {
-            continue;
-        }
-        const std::string_view row = strip.rows[0];
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < wanted; ++i) {
-            start = row.find(' ', start) + 1;
-        }
-        const std::size_t end = std::min(row.find(' ', start), row.size());
-        return GlyphRef{strip.rows, static_cast<int>(start), static_cast<int>(end - start)};
-    }
-    return std::nullopt;
-}
-
-int textWidth(const Font& font, std::string_view text) {
-    int width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::optional<GlyphRef> glyph = findGlyph(font, text[i]);
-        width += text[i] == ' ' ? font.space : glyph ? glyph->width : 0;
-        if (i + 1 < text.size()) {
-            width += font.gap;
-        }
-    }
-    return width;
-}
 
 namespace fonts {
 const Font small{9, 1, 3, kSmallStrips};

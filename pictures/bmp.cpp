@@ -1,6 +1,6 @@
-#include "window/diagrams/bmp.h"
+#include "pictures/bmp.h"
 
-namespace diagrams {
+namespace pictures {
 namespace {
 
 constexpr std::uint32_t kFileHeaderSize = 14;
@@ -58,4 +58,4 @@ std::vector<std::uint8_t> encodeBmp(const Canvas& canvas) {
     return out;
 }
 
-} // namespace diagrams
+} // namespace pictures

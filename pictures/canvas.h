@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace diagrams {
+namespace pictures {
 
 struct Rgb {
     std::uint8_t r, g, b;
@@ -67,4 +67,4 @@ private:
     std::vector<Rgb> pixels_;
 };
 
-} // namespace diagrams
+} // namespace pictures

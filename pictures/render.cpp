@@ -1,10 +1,10 @@
-#include "window/diagrams/render.h"
+#include "pictures/render.h"
 
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
 
-namespace diagrams {
+namespace pictures {
 namespace {
 
 template <class... Ts>
@@ -212,4 +212,4 @@ Element moved(const Element& element, Point by) {
                       element);
 }
 
-} // namespace diagrams
+} // namespace pictures

@@ -1,10 +1,10 @@
-#include "window/diagrams/bmp.h"
+#include "pictures/bmp.h"
 
 #include <QImage>
 #include <QTest>
 
-using diagrams::Canvas;
-using diagrams::Rgb;
+using pictures::Canvas;
+using pictures::Rgb;
 
 class tst_Bmp : public QObject {
     Q_OBJECT
@@ -42,7 +42,7 @@ void tst_Bmp::roundTrip() {
             canvas.set(x, y, distinctPixel(x, y));
         }
     }
-    const std::vector<std::uint8_t> bytes = diagrams::encodeBmp(canvas);
+    const std::vector<std::uint8_t> bytes = pictures::encodeBmp(canvas);
 
     const int rowBytes = 3 * width + padding;
     QCOMPARE(static_cast<int>(bytes.size()), 54 + rowBytes * height);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
 
-namespace diagrams {
+namespace pictures {
 
 // A pixel font drawn by hand, so that letters never depend on the fonts of the machine.
 // Glyphs sit side by side in strips: every row of a strip holds one row of each glyph, '#' for ink and
@@ -38,12 +39,36 @@ std::optional<GlyphRef> findGlyph(const Font& font, char ch);
 // Columns from the first ink column of `text` to its last one (an unknown character counts as zero).
 int textWidth(const Font& font, std::string_view text);
 
-namespace fonts {
-extern const Font small;     // regular, capitals 7 high: pin names and the note
-extern const Font tiny;      // regular, 5 high: pin numbers and the timer's type
-extern const Font label;     // regular, 9 high: part names
-extern const Font boldSmall; // bold, capitals 7 high: supply, output and trigger labels
-extern const Font title;     // bold, capitals 12 high: the circuit name
-} // namespace fonts
+// A strip is well formed when it has `height` rows of one length, spaces in the same columns of every
+// row, and one glyph per character.
+constexpr bool wellFormed(int height, std::span<const FontStrip> strips) {
+    for (const FontStrip& strip : strips) {
+        if (strip.rows.size() != static_cast<std::size_t>(height)) {
+            return false;
+        }
+        const std::string_view first = strip.rows[0];
+        std::size_t glyphs = 1;
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            glyphs += first[i] == ' ' ? 1 : 0;
+        }
+        if (glyphs != strip.chars.size()) {
+            return false;
+        }
+        for (std::string_view row : strip.rows) {
+            if (row.size() != first.size()) {
+                return false;
+            }
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                const bool separator = row[i] == ' ';
+                if (separator != (first[i] == ' ') || (!separator && row[i] != '#' && row[i] != '.')) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
 
-} // namespace diagrams
+
+
+} // namespace pictures

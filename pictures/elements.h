@@ -1,13 +1,13 @@
 #pragma once
 
-#include "window/diagrams/canvas.h"
-#include "window/diagrams/font.h"
+#include "pictures/canvas.h"
+#include "pictures/font.h"
 
 #include <algorithm>
 #include <string_view>
 #include <variant>
 
-namespace diagrams {
+namespace pictures {
 
 struct Point {
     int x, y;
@@ -103,4 +103,4 @@ constexpr Point moved(Point p, Point by) {
 // The same element, `by` pixels further right and down.
 Element moved(const Element& element, Point by);
 
-} // namespace diagrams
+} // namespace pictures
