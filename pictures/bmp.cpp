@@ -3,8 +3,8 @@
 namespace pictures {
 namespace {
 
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint32_t fileHeaderSize = 14;
+constexpr std::uint32_t infoHeaderSize = 40;
 
 void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
     out.push_back(static_cast<std::uint8_t>(value & 0xff));
@@ -23,7 +23,7 @@ std::vector<std::uint8_t> encodeBmp(const Canvas& canvas) {
     const auto height = static_cast<std::uint32_t>(canvas.height());
     const std::uint32_t rowBytes = (width * 3 + 3) & ~3u;
     const std::uint32_t pixelBytes = rowBytes * height;
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
+    const std::uint32_t offset = fileHeaderSize + infoHeaderSize;
 
     std::vector<std::uint8_t> out;
     out.reserve(offset + pixelBytes);
@@ -34,7 +34,7 @@ std::vector<std::uint8_t> encodeBmp(const Canvas& canvas) {
     put16(out, 0);
     put32(out, offset);
 
-    put32(out, kInfoHeaderSize);
+    put32(out, infoHeaderSize);
     put32(out, width);
     put32(out, height); // positive: bottom row first
     put16(out, 1);      // planes

@@ -52,9 +52,8 @@ public:
 
     // Drawing outside the picture is clipped, so shapes near the edge need no care.
     void set(int x, int y, Rgb colour) {
-        if (contains(x, y)) {
+        if (contains(x, y))
             pixels_[index(x, y)] = colour;
-        }
     }
 
 private:

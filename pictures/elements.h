@@ -86,11 +86,13 @@ constexpr Disc dot(int x, int y) {
 }
 
 // A resistor lies when its body is wider than high; a capacitor lies when its plates stand upright.
-constexpr bool lying(const Resistor& r) {
-    return r.body.x1 - r.body.x0 > r.body.y1 - r.body.y0;
+enum class Orientation { Lying, Standing };
+
+constexpr Orientation orientation(const Resistor& r) {
+    return r.body.x1 - r.body.x0 > r.body.y1 - r.body.y0 ? Orientation::Lying : Orientation::Standing;
 }
-constexpr bool lying(const Capacitor& c) {
-    return c.plateA.x1 - c.plateA.x0 < c.plateA.y1 - c.plateA.y0;
+constexpr Orientation orientation(const Capacitor& c) {
+    return c.plateA.x1 - c.plateA.x0 < c.plateA.y1 - c.plateA.y0 ? Orientation::Lying : Orientation::Standing;
 }
 
 constexpr Box moved(Box b, Point by) {

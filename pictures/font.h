@@ -43,32 +43,25 @@ int textWidth(const Font& font, std::string_view text);
 // row, and one glyph per character.
 constexpr bool wellFormed(int height, std::span<const FontStrip> strips) {
     for (const FontStrip& strip : strips) {
-        if (strip.rows.size() != static_cast<std::size_t>(height)) {
+        if (strip.rows.size() != static_cast<std::size_t>(height))
             return false;
-        }
         const std::string_view first = strip.rows[0];
         std::size_t glyphs = 1;
-        for (std::size_t i = 0; i < first.size(); ++i) {
+        for (std::size_t i = 0; i < first.size(); ++i)
             glyphs += first[i] == ' ' ? 1 : 0;
-        }
-        if (glyphs != strip.chars.size()) {
+        if (glyphs != strip.chars.size())
             return false;
-        }
         for (std::string_view row : strip.rows) {
-            if (row.size() != first.size()) {
+            if (row.size() != first.size())
                 return false;
-            }
             for (std::size_t i = 0; i < row.size(); ++i) {
                 const bool separator = row[i] == ' ';
-                if (separator != (first[i] == ' ') || (!separator && row[i] != '#' && row[i] != '.')) {
+                if (separator != (first[i] == ' ') || (!separator && row[i] != '#' && row[i] != '.'))
                     return false;
-                }
             }
         }
     }
     return true;
 }
-
-
 
 } // namespace pictures

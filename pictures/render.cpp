@@ -13,11 +13,9 @@ struct Overloaded : Ts... {
 };
 
 void fill(Canvas& canvas, Box box, Role role) {
-    for (int y = box.y0; y <= box.y1; ++y) {
-        for (int x = box.x0; x <= box.x1; ++x) {
+    for (int y = box.y0; y <= box.y1; ++y)
+        for (int x = box.x0; x <= box.x1; ++x)
             canvas.set(x, y, colourOf(role));
-        }
-    }
 }
 
 constexpr Box shrunk(Box b, int by) {
@@ -27,9 +25,8 @@ constexpr Box shrunk(Box b, int by) {
 // Whether the centre of pixel (x, y) lies in the ellipse inscribed in `box`; in half pixels, so that
 // the test is exact integer arithmetic.
 bool inEllipse(Box box, int x, int y) {
-    if (box.x1 < box.x0 || box.y1 < box.y0) {
+    if (box.x1 < box.x0 || box.y1 < box.y0)
         return false;
-    }
     const long long w = box.x1 - box.x0 + 1;
     const long long h = box.y1 - box.y0 + 1;
     const long long dx = 2LL * (x - box.x0) + 1 - w;
@@ -37,13 +34,13 @@ bool inEllipse(Box box, int x, int y) {
     return dx * dx * h * h + dy * dy * w * w <= w * w * h * h;
 }
 
-void ellipse(Canvas& canvas, Box box, Role role, bool outlineOnly) {
+enum class Ellipse { Filled, Outline };
+
+void ellipse(Canvas& canvas, Box box, Role role, Ellipse shape) {
     for (int y = box.y0; y <= box.y1; ++y) {
-        for (int x = box.x0; x <= box.x1; ++x) {
-            if (inEllipse(box, x, y) && !(outlineOnly && inEllipse(shrunk(box, 1), x, y))) {
+        for (int x = box.x0; x <= box.x1; ++x)
+            if (inEllipse(box, x, y) && !(shape == Ellipse::Outline && inEllipse(shrunk(box, 1), x, y)))
                 canvas.set(x, y, colourOf(role));
-            }
-        }
     }
 }
 
@@ -55,9 +52,8 @@ void line(Canvas& canvas, Point a, Point b, Role role) {
     int error = dx + dy;
     for (;;) {
         canvas.set(a.x, a.y, colourOf(role));
-        if (a.x == b.x && a.y == b.y) {
+        if (a.x == b.x && a.y == b.y)
             return;
-        }
         const int e2 = 2 * error;
         if (e2 >= dy) {
             error += dy;
@@ -86,8 +82,8 @@ constexpr Middle middleOf(int from, int to) {
 }
 
 // Leads from `leadFrom` up to the body's near side and from its far side on to `leadTo`.
-void leads(Canvas& canvas, Box body, bool horizontal, int leadFrom, int leadTo) {
-    if (horizontal) {
+void leads(Canvas& canvas, Box body, Orientation orientation, int leadFrom, int leadTo) {
+    if (orientation == Orientation::Lying) {
         const Middle rows = middleOf(body.y0, body.y1);
         fill(canvas, {leadFrom, rows.first, body.x0 - 1, rows.last}, Role::Part);
         fill(canvas, {body.x1 + 1, rows.first, leadTo, rows.last}, Role::Part);
@@ -109,9 +105,8 @@ void fade(Canvas& canvas, const Fade& f) {
     for (int x = f.box.x0; x <= f.box.x1; ++x) {
         const int step = x - f.box.x0 + 1;
         const Rgb c{mix(a.r, b.r, step, steps), mix(a.g, b.g, step, steps), mix(a.b, b.b, step, steps)};
-        for (int y = f.box.y0; y <= f.box.y1; ++y) {
+        for (int y = f.box.y0; y <= f.box.y1; ++y)
             canvas.set(x, y, c);
-        }
     }
 }
 
@@ -124,19 +119,16 @@ void text(Canvas& canvas, const Text& t) {
             continue;
         }
         const std::optional<GlyphRef> glyph = findGlyph(*t.font, ch);
-        if (!glyph) {
+        if (!glyph)
             throw std::invalid_argument(std::string("no glyph for '") + ch + "'");
-        }
         for (int v = 0; v < t.font->height; ++v) { // v: down the glyph
             for (int i = 0; i < glyph->width; ++i) {
-                if (!glyph->ink(i, v)) {
+                if (!glyph->ink(i, v))
                     continue;
-                }
-                if (t.direction == Direction::Across) {
+                if (t.direction == Direction::Across)
                     canvas.set(t.at.x + u + i, t.at.y + v, colourOf(t.role));
-                } else {
+                else
                     canvas.set(t.at.x + v, t.at.y - (u + i), colourOf(t.role));
-                }
             }
         }
         u += glyph->width + t.font->gap;
@@ -150,19 +142,19 @@ void render(std::span<const Element> elements, Canvas& canvas) {
         std::visit(Overloaded{
                        [&](const Bar& b) { fill(canvas, b.box, b.role); },
                        [&](const Fade& f) { fade(canvas, f); },
-                       [&](const Disc& d) { ellipse(canvas, d.box, d.role, false); },
-                       [&](const Ring& r) { ellipse(canvas, r.box, r.role, true); },
+                       [&](const Disc& d) { ellipse(canvas, d.box, d.role, Ellipse::Filled); },
+                       [&](const Ring& r) { ellipse(canvas, r.box, r.role, Ellipse::Outline); },
                        [&](const Panel& p) { panel(canvas, p.box, p.border); },
                        [&](const Resistor& r) {
                            panel(canvas, r.body, 2);
-                           leads(canvas, r.body, lying(r), r.leadFrom, r.leadTo);
+                           leads(canvas, r.body, orientation(r), r.leadFrom, r.leadTo);
                        },
                        [&](const Capacitor& c) {
                            fill(canvas, c.plateA, Role::Part);
                            fill(canvas, c.plateB, Role::Part);
                            // The gap between the plates stands for the body; leads meet its outer sides.
                            const Box body{c.plateA.x0, c.plateA.y0, c.plateB.x1, c.plateB.y1};
-                           leads(canvas, body, lying(c), c.leadFrom, c.leadTo);
+                           leads(canvas, body, orientation(c), c.leadFrom, c.leadTo);
                        },
                        [&](const SupplyTerminal& s) {
                            fill(canvas, {s.apex.x - 5, s.baseRow, s.apex.x + 5, s.baseRow + 1}, Role::Wire);
@@ -193,11 +185,11 @@ Element moved(const Element& element, Point by) {
                               return Panel{moved(p.box, by), p.border};
                           },
                           [&](Resistor r) -> Element {
-                              const int along = lying(r) ? by.x : by.y;
+                              const int along = orientation(r) == Orientation::Lying ? by.x : by.y;
                               return Resistor{moved(r.body, by), r.leadFrom + along, r.leadTo + along};
                           },
                           [&](Capacitor c) -> Element {
-                              const int along = lying(c) ? by.x : by.y;
+                              const int along = orientation(c) == Orientation::Lying ? by.x : by.y;
                               return Capacitor{moved(c.plateA, by), moved(c.plateB, by), c.leadFrom + along,
                                                c.leadTo + along};
                           },

@@ -84,11 +84,9 @@ void tst_StoredFiles::rowPaddingIsZero() {
     QFETCH(int, height);
     const QByteArray b = stored(file);
     QCOMPARE(b.size(), 54 + 988 * height);
-    for (int row = 0; row < height; ++row) {
-        if (b[54 + row * 988 + 987] != 0) {
+    for (int row = 0; row < height; ++row)
+        if (b[54 + row * 988 + 987] != 0)
             QFAIL(qPrintable(QStringLiteral("padding of stored row %1 is not 0").arg(row)));
-        }
-    }
 }
 
 void tst_StoredFiles::matchesGenerator_data() {

@@ -37,20 +37,16 @@ void tst_Bmp::roundTrip() {
     QFETCH(int, padding);
 
     Canvas canvas(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
             canvas.set(x, y, distinctPixel(x, y));
-        }
-    }
     const std::vector<std::uint8_t> bytes = pictures::encodeBmp(canvas);
 
     const int rowBytes = 3 * width + padding;
     QCOMPARE(static_cast<int>(bytes.size()), 54 + rowBytes * height);
-    for (int row = 0; row < height; ++row) {
-        for (int i = 0; i < padding; ++i) {
+    for (int row = 0; row < height; ++row)
+        for (int i = 0; i < padding; ++i)
             QCOMPARE(bytes[static_cast<std::size_t>(54 + row * rowBytes + 3 * width + i)], 0);
-        }
-    }
     // The first stored row is the bottom one, blue first.
     const Rgb bottomLeft = distinctPixel(0, height - 1);
     QCOMPARE(bytes[54], bottomLeft.b);

@@ -9,7 +9,7 @@ using pictures::wellFormed;
 namespace {
 
 // clang-format off
-constexpr std::string_view kSmallLower[] = {
+constexpr std::string_view smallLower[] = {
 //   a    c    e    g    h   i j  k   l   m     n    o    p    s    t   u     v     z   ,  !
     ".... .... .... .... #... # .# #... # ..... .... .... .... .... ... .... ..... .... .. #",
     ".... .... .... .... #... . .. #... # ..... .... .... .... .... .#. .... ..... .... .. #",
@@ -21,7 +21,7 @@ constexpr std::string_view kSmallLower[] = {
     ".... .... .... ...# .... . .# .... . ..... .... .... #... .... ... .... ..... .... #. .",
     ".... .... .... .##. .... . #. .... . ..... .... .... #... .... ... .... ..... .... .. .",
 };
-constexpr std::string_view kSmallUpper[] = {
+constexpr std::string_view smallUpper[] = {
 //   C    D    G    H    N     Q     R    T     V
     ".### ###. .### #..# #...# .###. ###. ##### #...#",
     "#... #..# #... #..# ##..# #...# #..# ..#.. #...#",
@@ -33,7 +33,7 @@ constexpr std::string_view kSmallUpper[] = {
     ".... .... .... .... ..... ..... .... ..... .....",
     ".... .... .... .... ..... ..... .... ..... .....",
 };
-constexpr std::string_view kTiny[] = {
+constexpr std::string_view tiny[] = {
 //   1   2   3   4   5   6   7   8   N    E
     ".#. ##. ##. #.# ### .## ### ### #..# ###",
     "##. ..# ..# #.# #.. #.. ..# #.# ##.# #..",
@@ -41,7 +41,7 @@ constexpr std::string_view kTiny[] = {
     ".#. #.. ..# ..# ..# #.# .#. #.# #..# #..",
     "### ### ##. ..# ##. ### .#. ### #..# ###",
 };
-constexpr std::string_view kLabel[] = {
+constexpr std::string_view label[] = {
 //   U      R      C      1     2
     "#....# #####. .####. ..#.. .####.",
     "#....# #....# #....# .##.. #....#",
@@ -53,7 +53,7 @@ constexpr std::string_view kLabel[] = {
     "#....# #....# #....# ..#.. #.....",
     ".####. #....# .####. ##### ######",
 };
-constexpr std::string_view kBoldSmall[] = {
+constexpr std::string_view boldSmall[] = {
 //   5    -   1   V       I  z   l  a    T      r   i  g    e
     "#### ... .## ##...## ## ... ## .... ###### ... ## .... ....",
     "##.. ... ### ##...## ## ... ## .... ..##.. ... .. .... ....",
@@ -65,7 +65,7 @@ constexpr std::string_view kBoldSmall[] = {
     ".... ... ... ....... .. ... .. .... ...... ... .. ..## ....",
     ".... ... ... ....... .. ... .. .... ...... ... .. ###. ....",
 };
-constexpr std::string_view kTitle[] = {
+constexpr std::string_view title[] = {
 //   M          o       n       s       t     a       b       i  l  A
     "##......## ....... ....... ....... ..... ....... ##..... ## ## ....##....",
     "###....### ....... ....... ....... .##.. ....... ##..... ## ## ...####...",
@@ -82,26 +82,26 @@ constexpr std::string_view kTitle[] = {
 };
 // clang-format on
 
-constexpr FontStrip kSmallStrips[] = {{"aceghijklmnopstuvz,!", kSmallLower}, {"CDGHNQRTV", kSmallUpper}};
-constexpr FontStrip kTinyStrips[] = {{"12345678NE", kTiny}};
-constexpr FontStrip kLabelStrips[] = {{"URC12", kLabel}};
-constexpr FontStrip kBoldSmallStrips[] = {{"5-1VIzlaTrige", kBoldSmall}};
-constexpr FontStrip kTitleStrips[] = {{"MonstabilA", kTitle}};
+constexpr FontStrip smallStrips[] = {{"aceghijklmnopstuvz,!", smallLower}, {"CDGHNQRTV", smallUpper}};
+constexpr FontStrip tinyStrips[] = {{"12345678NE", tiny}};
+constexpr FontStrip labelStrips[] = {{"URC12", label}};
+constexpr FontStrip boldSmallStrips[] = {{"5-1VIzlaTrige", boldSmall}};
+constexpr FontStrip titleStrips[] = {{"MonstabilA", title}};
 
-static_assert(wellFormed(9, kSmallStrips));
-static_assert(wellFormed(5, kTinyStrips));
-static_assert(wellFormed(9, kLabelStrips));
-static_assert(wellFormed(9, kBoldSmallStrips));
-static_assert(wellFormed(12, kTitleStrips));
+static_assert(wellFormed(9, smallStrips));
+static_assert(wellFormed(5, tinyStrips));
+static_assert(wellFormed(9, labelStrips));
+static_assert(wellFormed(9, boldSmallStrips));
+static_assert(wellFormed(12, titleStrips));
 
 } // namespace
 
 namespace fonts {
-const Font small{9, 1, 3, kSmallStrips};
-const Font tiny{5, 1, 2, kTinyStrips};
-const Font label{9, 1, 3, kLabelStrips};
-const Font boldSmall{9, 1, 2, kBoldSmallStrips};
-const Font title{12, 2, 4, kTitleStrips};
+const Font small{9, 1, 3, smallStrips};
+const Font tiny{5, 1, 2, tinyStrips};
+const Font label{9, 1, 3, labelStrips};
+const Font boldSmall{9, 1, 2, boldSmallStrips};
+const Font title{12, 2, 4, titleStrips};
 } // namespace fonts
 
 } // namespace diagrams

@@ -6,7 +6,7 @@ namespace {
 constexpr Role P = Role::Part;
 
 // Tells the student that the push-button is optional and may be left out of the circuit.
-constexpr std::string_view kNote = "Dugme je opcionalno, ako ga ne zelite samo ga izostavite sa sheme!";
+constexpr std::string_view note = "Dugme je opcionalno, ako ga ne zelite samo ga izostavite sa sheme!";
 
 } // namespace
 
@@ -46,7 +46,7 @@ Diagram monostable() {
         Disc{{86, 218, 94, 225}, Role::Knob},                         // knob
 
         Text{"Monostabil", &fonts::title, {9, 116}, P},
-        Text{kNote, &fonts::small, {11, 319}, P},
+        Text{note, &fonts::small, {11, 319}, P},
         hbar(Role::Rule, 338, 338, 5, 317),
     };
     // clang-format on

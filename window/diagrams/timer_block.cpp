@@ -9,7 +9,7 @@ constexpr Anchor End = Anchor::End;
 constexpr Direction Up = Direction::Up;
 
 // Pins follow the NE555 pin-out: 1 GND, 2 TR, 3 Q, 4 R, 5 CV, 6 TH, 7 DC, 8 VCC.
-const Element kTimer[] = {
+const Element timer[] = {
     vbar(P, 160, 92, 112),                     // pin 8, up from the top edge
     vbar(P, 160, 212, 229),                    // pin 1, down from the bottom edge
     hbar(P, 121, 122, 110, 123),               // pin 4, out from the inversion ring
@@ -47,9 +47,8 @@ const Element kTimer[] = {
 
 std::vector<Element> timerBlock(Point by, std::string_view name) {
     std::vector<Element> block;
-    for (const Element& element : kTimer) {
+    for (const Element& element : timer)
         block.push_back(moved(element, by));
-    }
     block.push_back(moved(Text{name, &fonts::label, {192, 90}, L}, by));
     return block;
 }
