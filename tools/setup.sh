@@ -1,14 +1,19 @@
-# Set-up shared by start.sh and test.sh: installs the Debian packages that are missing, then
-# configures and builds into build/. Source it with the package groups needed, e.g.
+# Set-up shared by start.sh, test.sh and package.sh: installs the Debian packages that are
+# missing, then configures build/ if it is not configured yet. Source it with the package groups
+# needed, e.g.
 #   source tools/setup.sh build run test
+# The caller builds what it needs.
 
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 declare -A packages=(
     [build]="g++ cmake ninja-build qt6-base-dev pkg-config libxcb1-dev libxcb-xtest0-dev"
-    [run]="qt6-qpa-plugins fonts-dejavu-core"
-    [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick strace desktop-file-utils appstream"
+    # The platform plugins for X11 and Wayland, and a font.
+    [run]="qt6-qpa-plugins qt6-wayland fonts-dejavu-core"
+    [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick librsvg2-bin strace desktop-file-utils appstream weston lintian"
+    # CPack's DEB generator finds the run-time libraries with dpkg-shlibdeps and the binaries with file.
+    [package]="dpkg-dev file"
 )
 
 wanted=()
@@ -31,4 +36,3 @@ if ((${#missing[@]})); then
 fi
 
 [[ -f build/CMakeCache.txt ]] || cmake -S . -B build -G Ninja
-cmake --build build

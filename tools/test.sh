@@ -3,7 +3,8 @@
 # platform, tests of the real program on private Xvfb servers that they start themselves. Then
 # the same tests again on a build with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer, in build-sanitize/; any report fails its test.
-source "$(dirname "$0")/setup.sh" build run test
+source "$(dirname "$0")/setup.sh" build run test package
+cmake --build build
 ctest --test-dir build --output-on-failure
 
 [[ -f build-sanitize/CMakeCache.txt ]] || cmake -S . -B build-sanitize -G Ninja -DTVORKA1_SANITIZE=ON

@@ -1,6 +1,7 @@
 // Draws the program's icon from the pixel rows below and writes it as
 // tvorka1.ico (32x32 two-colour, 32x32 16-colour, 16x16 16-colour) plus
-// tvorka1-32.png and tvorka1-16.png for the hicolor theme.
+// the hicolor theme: tvorka1-N.png for N = 16, 22, 24, 32, 48, 64, 128, 256
+// and tvorka1.svg.
 //
 // Everything is written byte by byte here (no image library, no zlib) so the
 // committed files come out identical on every machine.
@@ -322,6 +323,55 @@ Bytes png(const Image& image) {
     return out;
 }
 
+// The larger theme sizes repeat each pixel factor x factor times, so they
+// stay as crisp as the drawn rows.
+Image scaled(const Image& image, int factor) {
+    Image out{image.size * factor, image.bits, {}, image.palette};
+    for (int y = 0; y < out.size; ++y)
+        for (int x = 0; x < out.size; ++x)
+            out.pixels.push_back(image.at(x / factor, y / factor));
+    return out;
+}
+
+// 22 and 24 are too close to 16 to scale: the 16-pixel drawing sits in the
+// middle of a transparent square.
+Image centred(const Image& image, int size) {
+    Image out{size, image.bits, std::vector<int>(static_cast<std::size_t>(size * size), transparent),
+              image.palette};
+    const int offset = (size - image.size) / 2;
+    for (int y = 0; y < image.size; ++y)
+        for (int x = 0; x < image.size; ++x)
+            out.pixels[static_cast<std::size_t>((y + offset) * size + x + offset)] = image.at(x, y);
+    return out;
+}
+
+// The scalable icon: one rectangle per run of equal pixels in a row, on the
+// image's own pixel grid, so it is the drawing itself at any size.
+Bytes svg(const Image& image) {
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                       std::to_string(image.size) + "\" height=\"" + std::to_string(image.size) +
+                       "\" viewBox=\"0 0 " + std::to_string(image.size) + " " + std::to_string(image.size) +
+                       "\" shape-rendering=\"crispEdges\">\n";
+    for (int y = 0; y < image.size; ++y)
+        for (int x = 0; x < image.size;) {
+            const int index = image.at(x, y);
+            int end = x + 1;
+            while (end < image.size && image.at(end, y) == index)
+                ++end;
+            if (index != transparent) {
+                const Rgb c = image.palette[static_cast<std::size_t>(index)];
+                char fill[8];
+                std::snprintf(fill, sizeof fill, "#%02x%02x%02x", c.r, c.g, c.b);
+                text += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
+                        std::to_string(end - x) + "\" height=\"1\" fill=\"" + fill + "\"/>\n";
+            }
+            x = end;
+        }
+    text += "</svg>\n";
+    return Bytes(text.begin(), text.end());
+}
+
 bool write(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -349,5 +399,12 @@ int main(int argc, char** argv) {
     const bool ok = write(dir / "tvorka1.ico", ico({mono32, color32, color16})) &&
                     write(dir / "tvorka1-32.png", png(color32)) &&
                     write(dir / "tvorka1-16.png", png(color16));
-    return ok ? 0 : 1;
+    const bool themeOk = ok && write(dir / "tvorka1-22.png", png(centred(color16, 22))) &&
+                         write(dir / "tvorka1-24.png", png(centred(color16, 24))) &&
+                         write(dir / "tvorka1-48.png", png(scaled(color16, 3))) &&
+                         write(dir / "tvorka1-64.png", png(scaled(color32, 2))) &&
+                         write(dir / "tvorka1-128.png", png(scaled(color32, 4))) &&
+                         write(dir / "tvorka1-256.png", png(scaled(color32, 8))) &&
+                         write(dir / "tvorka1.svg", svg(color32));
+    return themeOk ? 0 : 1;
 }

@@ -25,13 +25,18 @@ grep -Ei 'error|warning' <<<"$out" && fail "desktop-file-validate complains"
 [[ $(key Name) == Tvorka1 ]] || fail "Name is '$(key Name)'"
 [[ -x $prefix/bin/$(key Exec) ]] || fail "Exec '$(key Exec)' is not installed in bin"
 
-for size in 32 16; do
+for size in 16 22 24 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x${size}/apps/$(key Icon).png
     [[ -f $png ]] || fail "no icon $png"
     # PNG width and height are the big-endian words at bytes 16 and 20.
     read -r w h < <(od -An -tu4 --endian=big -j16 -N8 "$png")
     [[ $w == "$size" && $h == "$size" ]] || fail "$png is ${w}x${h}"
 done
+
+svg=$prefix/share/icons/hicolor/scalable/apps/$(key Icon).svg
+grep -q '<svg ' "$svg" 2>/dev/null || fail "no scalable icon $svg"
+extra=$(find "$prefix/share/icons" -type f ! -name "$(key Icon).png" ! -name "$(key Icon).svg")
+[[ -z "$extra" ]] || fail "icons under another name: $extra"
 
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 [[ -f $metainfo ]] || fail "no $metainfo"
