@@ -1,20 +1,13 @@
 #include "pictures/bmp.h"
 
+#include "pictures/bytes.h"
+
 namespace pictures {
+
 namespace {
 
 constexpr std::uint32_t fileHeaderSize = 14;
 constexpr std::uint32_t infoHeaderSize = 40;
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xff));
-    out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xff));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xffff);
-    put16(out, value >> 16);
-}
 
 } // namespace
 
@@ -29,22 +22,22 @@ std::vector<std::uint8_t> encodeBmp(const Canvas& canvas) {
     out.reserve(offset + pixelBytes);
     out.push_back('B');
     out.push_back('M');
-    put32(out, offset + pixelBytes);
-    put16(out, 0); // reserved
-    put16(out, 0);
-    put32(out, offset);
+    put32le(out, offset + pixelBytes);
+    put16le(out, 0); // reserved
+    put16le(out, 0);
+    put32le(out, offset);
 
-    put32(out, infoHeaderSize);
-    put32(out, width);
-    put32(out, height); // positive: bottom row first
-    put16(out, 1);      // planes
-    put16(out, 24);     // bits per pixel
-    put32(out, 0);      // BI_RGB
-    put32(out, pixelBytes);
-    put32(out, 0); // horizontal and vertical resolution
-    put32(out, 0);
-    put32(out, 0); // colours used and important
-    put32(out, 0);
+    put32le(out, infoHeaderSize);
+    put32le(out, width);
+    put32le(out, height); // positive: bottom row first
+    put16le(out, 1);      // planes
+    put16le(out, 24);     // bits per pixel
+    put32le(out, 0);      // BI_RGB
+    put32le(out, pixelBytes);
+    put32le(out, 0); // horizontal and vertical resolution
+    put32le(out, 0);
+    put32le(out, 0); // colours used and important
+    put32le(out, 0);
 
     for (int y = canvas.height() - 1; y >= 0; --y) {
         for (int x = 0; x < canvas.width(); ++x) {

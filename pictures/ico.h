@@ -1,0 +1,14 @@
+#pragma once
+
+#include "pictures/indexed.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace pictures {
+
+// An ICO file of the images in order, each as a device-independent bitmap with its palette and
+// transparency mask.
+std::vector<std::uint8_t> encodeIco(const std::vector<IndexedImage>& images);
+
+} // namespace pictures
