@@ -22,7 +22,7 @@ string(REPLACE "\n" "\n " TVORKA1_LICENCE_TEXT " ${_licence_text}")
 configure_file("${TVORKA1_PACKAGING_DIR}/copyright.in" "${TVORKA1_PACKAGING_OUT}/copyright" @ONLY)
 
 # The release date is the one of the AppStream metadata.
-get_directory_property(TVORKA1_RELEASE_DATE DIRECTORY "${PROJECT_SOURCE_DIR}/app/icon"
+get_directory_property(TVORKA1_RELEASE_DATE DIRECTORY "${PROJECT_SOURCE_DIR}/app"
     DEFINITION TVORKA1_RELEASE_DATE)
 execute_process(COMMAND date -u -R -d "${TVORKA1_RELEASE_DATE} 12:00"
     OUTPUT_VARIABLE TVORKA1_RELEASE_TIME OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)

@@ -2,7 +2,7 @@
 # The committed icon files are exactly what the generator draws today, and every theme size is the
 # drawing itself: a whole-pixel enlargement of the 16- or 32-pixel image, the 16-pixel image in the
 # middle of a transparent square, or rectangles on the 32-pixel grid.
-# Usage: artwork_test.sh <tvorka1_icongen> <app/icon dir>
+# Usage: tst_artwork.sh <tvorka1_icongen> <app/icon dir>
 set -euo pipefail
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
