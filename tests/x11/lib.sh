@@ -9,6 +9,13 @@ fail() {
     exit 1
 }
 
+# Every command that talks to the X server ends by itself, even when the program or the server
+# hangs: a call that takes longer than this fails its test instead of waiting forever.
+x_timeout=${X_TIMEOUT:-10}
+for command in xdotool wmctrl import xprop xwininfo xclip xdpyinfo; do
+    eval "$command() { timeout --kill-after=2 \"\$x_timeout\" $command \"\$@\"; }"
+done
+
 cleanup_pids=()
 cleanup_paths=()
 cleanup() {
