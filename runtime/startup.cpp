@@ -81,8 +81,7 @@ Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
         return Ref<TextBox>::adopt(*new TextBox(entry, *w));
     }
     case ControlClass::ComboBox: {
-        auto* w = new QComboBox(&window);
-        w->setEditable(true);
+        auto* w = new ComboBoxWidget(&window);
         w->setEditText(qstr(entry.caption));
         w->lineEdit()->setCursorPosition(0); // where the field is too narrow, show the text's start
         return Ref<ComboBox>::adopt(*new ComboBox(entry, *w));

@@ -47,6 +47,7 @@ astabil=(30 44)
 monostabil=(30 16)
 r1=(50 80)
 selector_arrow=(130 82)
+selector_list=(82 95 50 10) # where the first selector's list opens, below its field
 picture=(170 10 317 317)
 
 # Waits up to $2 seconds (default 10) for a window titled exactly $1 and prints its id.
