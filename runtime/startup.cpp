@@ -1,5 +1,6 @@
 #include "runtime/startup.h"
 
+#include "runtime/accessibility.h"
 #include "runtime/colours.h"
 #include "runtime/widgets.h"
 
@@ -179,6 +180,7 @@ Ref<Form> load(const AppDescriptor& descriptor) {
     const WindowObject& object = startUpObject(descriptor);
     const ControlEntry& entry = object.definition.front();
     auto window = std::make_unique<QWidget>();
+    describe(*window, entry);
     // The window's default font: the system's face at 8 points, the size its layout was made for.
     QFont font = window->font();
     font.setPointSize(8);
@@ -194,6 +196,7 @@ Ref<Form> load(const AppDescriptor& descriptor) {
     Ref<Form> form = Ref<Form>::adopt(*new Form(object, std::move(window)));
     for (const ControlEntry& e : object.definition.subspan(1)) {
         Ref<Control> control = createControl(e, form->window());
+        describe(*control->widget(), e);
         control->widget()->setObjectName(qstr(control->displayName()));
         control->widget()->setGeometry(pixelRect(e.rect));
         form->add(std::move(control));
