@@ -8,7 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 declare -A packages=(
     [build]="g++ cmake ninja-build qt6-base-dev pkg-config libxcb1-dev libxcb-xtest0-dev"
     [run]="qt6-qpa-plugins fonts-dejavu-core"
-    [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick strace desktop-file-utils appstream"
+    [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick strace desktop-file-utils appstream dbus dbus-x11 at-spi2-core python3-pyatspi"
 )
 
 wanted=()
