@@ -1,5 +1,6 @@
 // Window construction: the window and its controls from the definition, in definition order.
 
+#include "runtime/accessibility.h"
 #include "runtime/events.h"
 #include "runtime/focus.h"
 #include "runtime/startup.h"
@@ -50,6 +51,7 @@ Ref<Form> load(const AppDescriptor& descriptor) {
     Ref<Form> form = Ref<Form>::adopt(*new Form(object, std::move(window)));
     for (const ControlEntry& e : object.definition.subspan(1)) {
         Ref<Control> control = createControl(e, form->window());
+        describe(*control->widget(), e);
         control->widget()->setObjectName(qstr(control->displayName()));
         control->widget()->setGeometry(pixelRect(e.rect));
         form->add(std::move(control));

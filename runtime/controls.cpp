@@ -133,10 +133,10 @@ QLineEdit& TextBox::create(const ControlEntry& entry, QWidget& parent) {
     return *new QLineEdit(qstr(entry.caption), &parent);
 }
 
-// Combo boxes: an editable field with a drop-down list.
+// Combo boxes: an editable field with a drop-down list that opens even while it is empty, and
+// takes no row from what is typed.
 QComboBox& ComboBox::create(const ControlEntry& entry, QWidget& parent) {
-    auto* combo = new QComboBox(&parent);
-    combo->setEditable(true);
+    auto* combo = new ComboBoxWidget(&parent);
     combo->setEditText(qstr(entry.caption));
     combo->lineEdit()->setCursorPosition(0); // where the field is too narrow, show the text's start
     return *combo;

@@ -50,6 +50,10 @@ struct ControlEntry {
     std::optional<ColourValue> backColour{};
     // The label array whose element of the same index names this control to assistive technology.
     std::string_view labelledBy{};
+    // What assistive technology reads where the control shows no text of its own: a picture box's
+    // name and a description of what it shows, in the program's language.
+    std::string_view accessibleName{};
+    std::string_view description{};
     StartUpPosition startUpPosition = StartUpPosition::Manual;
 };
 
@@ -145,6 +149,13 @@ constexpr bool labelsExist(WindowDefinition d) {
             return false;
     }
     return true;
+}
+
+// Every picture box tells assistive technology what it shows.
+constexpr bool picturesDescribed(WindowDefinition d) {
+    return std::all_of(d.begin(), d.end(), [](const ControlEntry& e) {
+        return e.kind != ControlClass::PictureBox || (!e.accessibleName.empty() && !e.description.empty());
+    });
 }
 
 } // namespace runtime

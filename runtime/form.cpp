@@ -1,5 +1,6 @@
 #include "runtime/form.h"
 
+#include "runtime/accessibility.h"
 #include "runtime/text.h"
 
 #include <QWidget>
@@ -16,6 +17,7 @@ Form::~Form() {
 
 std::unique_ptr<QWidget> Form::create(const ControlEntry& entry) {
     auto window = std::make_unique<QWidget>();
+    describe(*window, entry);
     // The system's face at 8 points, the size the window's layout was made for.
     QFont font = window->font();
     font.setPointSize(8);

@@ -1,9 +1,11 @@
 #include "runtime/widgets.h"
 
+#include <QAbstractItemView>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 namespace runtime {
@@ -63,6 +65,36 @@ void OptionButtonWidget::keyPressEvent(QKeyEvent* event) {
         return;
     next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     next->click();
+}
+
+ComboBoxWidget::ComboBoxWidget(QWidget* parent)
+    : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void ComboBoxWidget::showPopup() {
+    if (count() > 0) {
+        QComboBox::showPopup();
+        return;
+    }
+    // Qt opens no list without rows. Show Qt's own list window by hand, one row high: Qt then
+    // closes it on Escape, F4, Alt+Down, a click outside or on the arrow, and gives the focus back
+    // to the field, as it does for a list with rows.
+    QAbstractItemView* list = view();
+    QWidget* popup = list->window(); // the list's frame, a window of its own
+    if (popup == window() || popup->isVisible())
+        return;
+    const QMargins frame = popup->contentsMargins() + list->contentsMargins();
+    const int rowHeight = list->fontMetrics().height() + 2;
+    QRect rect(mapToGlobal(QPoint(0, height())), QSize(width(), rowHeight + frame.top() + frame.bottom()));
+    // Above the field where the screen ends below it.
+    if (const QScreen* s = screen(); s && rect.bottom() > s->availableGeometry().bottom())
+        rect.moveBottom(mapToGlobal(QPoint(0, 0)).y() - 1);
+    popup->setGeometry(rect);
+    popup->raise();
+    popup->show();
+    list->setFocus();
 }
 
 PictureBoxWidget::PictureBoxWidget(QString picturePath, QWidget* parent)

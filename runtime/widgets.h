@@ -2,6 +2,7 @@
 
 // The Qt widgets behind the runtime's control classes, where Qt's own need a change.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QImage>
 #include <QRadioButton>
@@ -29,6 +30,15 @@ private:
     void updateTabStops();
 
     int tabIndex_;
+};
+
+// A selector: an editable field with a drop-down list. Its list opens even while empty, as a
+// one-row-high blank list below the field, and Enter never adds what was typed to it.
+class ComboBoxWidget : public QComboBox {
+public:
+    explicit ComboBoxWidget(QWidget* parent);
+
+    void showPopup() override;
 };
 
 // A picture box: shows its picture at natural size, one image pixel per device pixel, anchored at

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 using namespace runtime;
@@ -25,6 +26,16 @@ class tst_Fields : public QObject {
     }
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
+    // The middle of a selector's arrow, in the window.
+    QPoint arrowOf(QComboBox* combo) const {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        option.subControls = QStyle::SC_All;
+        const QRect arrow =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+        return combo->mapTo(&form_->window(), arrow.center());
+    }
     void selectMode(const char* option) {
         QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(option)), Qt::LeftButton);
     }
@@ -146,16 +157,89 @@ private slots:
         }
     }
 
-    void selectorsAreEditableWithEmptyLists() {
+    // Each way of opening a selector's list with each way of closing it: the list shows, empty, one
+    // row high below the field and as wide as it; closing hands the focus back, the text unchanged.
+    void selectorListOpensEmptyAndCloses_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("close");
+        for (const char* name : {"Combo1(0)", "Combo1(1)", "Combo1(2)"})
+            for (const char* open : {"arrow", "Alt+Down", "F4"})
+                for (const char* close : {"Escape", "click outside", "arrow", "F4", "Alt+Down"})
+                    QTest::addRow("%s %s %s", name, open, close) << name << open << close;
+    }
+    void selectorListOpensEmptyAndCloses() {
+        QFETCH(QString, name);
+        QFETCH(QString, open);
+        QFETCH(QString, close);
+        auto* combo = qobject_cast<QComboBox*>(widget(name));
+        QVERIFY(combo->isEditable());
+        combo->setFocus();
+        const QString text = combo->currentText();
+        QWindow* window = form_->window().windowHandle();
+        const auto act = [&](const QString& how) {
+            if (how == "arrow")
+                QTest::mouseClick(window, Qt::LeftButton, {}, arrowOf(combo));
+            else if (how == "click outside")
+                QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(10, 320)); // below the result lines
+            else // to the window that has the keyboard: the list's, while it is open
+                QTest::keySequence(QGuiApplication::focusWindow(), QKeySequence(how));
+        };
+
+        act(open);
+        QWidget* list = combo->view()->window();
+        QVERIFY(list != &form_->window());
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), list);
+        QCOMPARE(combo->count(), 0);
+        QCOMPARE(combo->view()->model()->rowCount(), 0);
+        QCOMPARE(list->width(), combo->width());
+        QCOMPARE(list->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height())).y());
+        QCOMPARE(list->geometry().left(), combo->mapToGlobal(QPoint(0, 0)).x());
+        const int row = combo->view()->fontMetrics().height();
+        QVERIFY2(list->height() > row && list->height() < 2 * row,
+                 qPrintable(QString::number(list->height())));
+
+        act(close);
+        QTRY_VERIFY(!list->isVisible());
+        // A click on the arrow closes the list and does not open it again.
+        QTest::qWait(50);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCOMPARE(focusName(), name);
+        QCOMPARE(combo->currentText(), text);
+        QCOMPARE(combo->count(), 0);
+    }
+
+    // Enter once or many times after typing, in every selector: the list stays empty and the
+    // field keeps what was typed; nothing else in the window changes.
+    void enterAddsNoRow() {
+        const bool astable = widget("Picture1")->isVisible();
+        const QString r1 = qobject_cast<QLineEdit*>(widget("Text1(0)"))->text();
         for (int i = 0; i < 3; ++i) {
             auto* combo = qobject_cast<QComboBox*>(widget(QString("Combo1(%1)").arg(i)));
-            QVERIFY(combo->isEditable());
+            combo->setFocus();
+            const QString before = combo->currentText();
+            QTest::keyClick(focus(), Qt::Key_End);
+            QTest::keyClicks(focus(), "4k7");
+            QTest::keyClick(focus(), Qt::Key_Return);
             QCOMPARE(combo->count(), 0);
-            combo->showPopup();
-            QCOMPARE(combo->view()->model()->rowCount(), 0);
-            combo->hidePopup();
-            QCOMPARE(combo->currentText(), "Combo1");
+            QCOMPARE(combo->currentText(), before + "4k7");
+            for (int n = 0; n < 5; ++n)
+                QTest::keyClick(focus(), n % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            QTest::keyClick(focus(), Qt::Key_Backspace);
+            QTest::keyClick(focus(), Qt::Key_Return);
+            QCOMPARE(combo->count(), 0);
+            QCOMPARE(combo->currentText(), before + "4k");
+            QCOMPARE(focusName(), combo->objectName());
+            // What was typed does not come back as a completion either.
+            QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(focus(), "C");
+            QCOMPARE(combo->currentText(), "C");
+            combo->setEditText(before);
         }
+        QCOMPARE(widget("Picture1")->isVisible(), astable);
+        QCOMPARE(qobject_cast<QLineEdit*>(widget("Text1(0)"))->text(), r1);
     }
 
     void typedTextSurvivesModeSwitches() {

@@ -11,7 +11,7 @@ declare -A packages=(
     [build]="g++ cmake ninja-build qt6-base-dev pkg-config libxcb1-dev libxcb-xtest0-dev"
     # The platform plugins for X11 and Wayland, and a font.
     [run]="qt6-qpa-plugins qt6-wayland fonts-dejavu-core"
-    [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick librsvg2-bin strace desktop-file-utils appstream weston lintian"
+    [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick librsvg2-bin strace desktop-file-utils appstream weston lintian dbus dbus-x11 at-spi2-core python3-pyatspi"
     # CPack's DEB generator finds the run-time libraries with dpkg-shlibdeps and the binaries with file.
     [package]="dpkg-dev file"
 )

@@ -17,6 +17,19 @@ using runtime::ControlEntry;
 // background; the runtime pairs it with a text colour that reads on it, whatever the theme.
 inline constexpr runtime::ColourValue resultBackground = 0x80000009;
 
+// What a screen reader says of each diagram: the circuit's name as the diagram writes it, and its
+// connections, only as far as the box shows them (the monostable note lies below its edge).
+inline constexpr std::string_view monostableDescription =
+    "Shema monostabilnog kola s tajmerom NE555 (U2). Napajanje 5-15V vodi na pin 8 (VCC) i na pin 4 (R). "
+    "Otpornik R1 vodi od napajanja na pinove 7 (DC) i 6 (TH) i na kondenzator C1, a C1 na masu. "
+    "Ulaz Trigger vodi na pin 2 (TR); dugme u isprekidanom okviru ga spaja s masom. "
+    "Pin 3 (Q) je Izlaz, pin 1 (GND) je na masi, pin 5 (CV) je slobodan.";
+inline constexpr std::string_view astableDescription =
+    "Shema astabilnog kola s tajmerom NE555 (U1). Napajanje 5-15V vodi na pin 8 (VCC) i na pin 4 (R). "
+    "Otpornik R1 vodi od napajanja na pin 7 (DC), otpornik R2 od pina 7 na pinove 6 (TH) i 2 (TR), "
+    "a kondenzator C1 od pinova 6 i 2 na masu. "
+    "Pin 3 (Q) je Izlaz, pin 1 (GND) je na masi, pin 5 (CV) je slobodan.";
+
 inline constexpr ControlEntry entryField(int index, int tabIndex) {
     return {.kind = ControlClass::TextBox,
             .name = "Text1",
@@ -66,12 +79,16 @@ inline constexpr std::array definition{
                  .name = "Picture2",
                  .tabIndex = 17,
                  .rect = {2520, 120, 4815, 4815},
-                 .picture = ":/diagrams/monostable.bmp"},
+                 .picture = ":/diagrams/monostable.bmp",
+                 .accessibleName = "Monostabil",
+                 .description = monostableDescription},
     ControlEntry{.kind = ControlClass::PictureBox,
                  .name = "Picture1",
                  .tabIndex = 16,
                  .rect = {2520, 120, 4815, 4815},
-                 .picture = ":/diagrams/astable.bmp"},
+                 .picture = ":/diagrams/astable.bmp",
+                 .accessibleName = "Astabil",
+                 .description = astableDescription},
     ControlEntry{.kind = ControlClass::OptionButton,
                  .name = "Option2",
                  .tabIndex = 15,
@@ -105,6 +122,7 @@ static_assert(runtime::tabIndicesComplete(definition));
 static_assert(runtime::sizesPositive(definition));
 static_assert(runtime::namesConsistent(definition));
 static_assert(runtime::labelsExist(definition));
+static_assert(runtime::picturesDescribed(definition));
 
 // The members, in the window's order. Each is settled against the definition when the program is
 // compiled: a name it lacks, or a control of another class, does not build.

@@ -2,7 +2,8 @@
 # Source it; it cleans up on exit.
 
 set -euo pipefail
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# Nothing of the caller's desktop reaches the tests: no display, session bus or accessibility bus.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
 fail() {
     echo "FAIL: $*" >&2
@@ -25,7 +26,39 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display and openbox on it, and waits until openbox manages windows.
+# Starts a session bus of the test's own, as a desktop session has one, and exports its address.
+# Without one, the program's accessibility bridge asks libdbus for a bus, which starts dbus-launch
+# where it is installed, and the daemon that starts outlives the test. The services it starts on
+# demand (the AT-SPI bus launcher) end with it; they keep settings in memory, not in HOME.
+start_session_bus() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --nopidfile \
+        --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 3>"$fifo" >/dev/null 2>&1 &
+    cleanup_pids+=($!)
+    read -r -t 10 DBUS_SESSION_BUS_ADDRESS <"$fifo" || fail "the session bus did not start"
+    rm -f "$fifo"
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# Turns the desktop's accessibility on, as the desktop's settings do for a screen reader: the
+# AT-SPI bus launcher, started by the session bus on demand, hears that assistive technology is
+# in use and starts the accessibility bus and its registry. Qt's bridge in programs started from
+# then on joins that bus. Sets accessibility_bus to the bus's socket.
+start_accessibility() {
+    timeout 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
+        >/dev/null || fail "the AT-SPI bus launcher did not start"
+    local reply
+    reply=$(timeout 10 dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress) || fail "the AT-SPI bus did not start"
+    [[ "$reply" =~ unix:path=([^,]+) ]] || fail "the AT-SPI bus is at '$reply'"
+    accessibility_bus=${BASH_REMATCH[1]}
+}
+
+# Starts Xvfb on a free display, a session bus and openbox on it, and waits until openbox
+# manages windows.
 start_x() {
     local fifo
     fifo=$(mktemp -u)
@@ -40,6 +73,7 @@ start_x() {
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
     cleanup_paths+=("$XDG_RUNTIME_DIR")
+    start_session_bus
     openbox >/dev/null 2>&1 &
     cleanup_pids+=($!)
     for _ in $(seq 100); do
@@ -54,6 +88,7 @@ astabil=(30 44)
 monostabil=(30 16)
 r1=(50 80)
 selector_arrow=(130 82)
+selector_list=(82 95 50 10) # where the first selector's list opens, below its field
 picture=(170 10 317 317)
 
 # Waits up to $2 seconds (default 10) for a window titled exactly $1 and prints its id.

@@ -11,11 +11,11 @@ source "$(dirname "$0")/lib.sh"
 right_after_start() { :; }
 after_a_moment() { sleep 0.2; }
 with_a_list_open() {
-    # A selector's list opens once it has an entry: Enter adds what is typed.
+    # A selector's list, empty as always: it covers what lies below the field.
+    local below
+    below=$(area_sum "$1" "${selector_list[@]}")
     click_at "$1" "${selector_arrow[@]}"
-    xdotool key End k Return
-    click_at "$1" "${selector_arrow[@]}"
-    sleep 0.2
+    wait_area_change "$1" "${selector_list[@]}" "$below" || fail "the selector's list did not open"
 }
 with_a_menu_open() {
     xdotool mousemove --window "$1" "${r1[@]}" click 3

@@ -8,41 +8,63 @@ program=$(realpath "$1")
 source "$(dirname "$0")/lib.sh"
 
 start_x
-sandbox=$(mktemp -d)
-cleanup_paths+=("$sandbox")
-mkdir -m 700 "$sandbox/home" "$sandbox/cwd" "$sandbox/runtime"
 
-# LeakSanitizer cannot run under ptrace; the sanitizer build's other tests cover leaks.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-(cd "$sandbox/cwd" && HOME="$sandbox/home" XDG_RUNTIME_DIR="$sandbox/runtime" \
-    exec strace -f -qq -o "$sandbox/trace" -e trace=%file,%network "$program") &
-pid=$!
-cleanup_pids+=("$pid")
-id=$(wait_window Form1)
+# One traced run in a fresh HOME, current folder and runtime folder; $1 says which desktop, and
+# $2... are the local sockets of the buses it must have joined.
+traced_run() {
+    local sandbox
+    sandbox=$(mktemp -d)
+    cleanup_paths+=("$sandbox")
+    mkdir -m 700 "$sandbox/home" "$sandbox/cwd" "$sandbox/runtime"
 
-# Use it the way a user would: switch circuits, type, open a selector's list and close it.
-before=$(area_sum "$id" "${picture[@]}")
-click_at "$id" "${astabil[@]}"
-wait_area_change "$id" "${picture[@]}" "$before" || fail "the diagram did not switch"
-click_at "$id" "${monostabil[@]}"
-click_at "$id" "${r1[@]}"
-xdotool type --delay 20 "10k"
-xdotool key alt+Down Escape
-close_window "$id" "$pid" 5
+    # LeakSanitizer cannot run under ptrace; the sanitizer build's other tests cover leaks.
+    (cd "$sandbox/cwd" && HOME="$sandbox/home" XDG_RUNTIME_DIR="$sandbox/runtime" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        exec strace -f -qq -o "$sandbox/trace" -e trace=%file,%network "$program") &
+    pid=$!
+    cleanup_pids+=("$pid")
+    id=$(wait_window Form1)
 
-# Every write, create, remove or rename must stay in /dev, /proc or the runtime folder.
-allowed="^\"(/dev/|/proc/|$sandbox/runtime[/\"])"
-writes=$(grep -E '(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|(^|[ (])(mkdir|mkdirat|unlink|unlinkat|rename|renameat2?|link|linkat|symlink|symlinkat|truncate|chmod|fchmodat|chown|fchownat|utimensat)\(' "$sandbox/trace" || true)
-while IFS= read -r line; do
-    [[ -z "$line" ]] && continue
-    path=$(grep -oE '"[^"]*"' <<<"$line" | head -n 1)
-    [[ "$path" =~ $allowed ]] || fail "writes outside the allowed folders: $line"
-done <<<"$writes"
-network=$(grep -E 'socket\((AF_INET|AF_INET6|AF_PACKET)' "$sandbox/trace" || true)
-[[ -z "$network" ]] || fail "opened a network socket: $network"
-left=$(find "$sandbox/home" "$sandbox/cwd" -mindepth 1)
-[[ -z "$left" ]] || fail "left files behind: $left"
-echo "PASS: traced run wrote nothing outside /dev, /proc and the runtime folder, opened no network socket"
+    # Use it the way a user would: switch circuits, type, open a selector's list and close it.
+    local before
+    before=$(area_sum "$id" "${picture[@]}")
+    click_at "$id" "${astabil[@]}"
+    wait_area_change "$id" "${picture[@]}" "$before" || fail "$1: the diagram did not switch"
+    click_at "$id" "${monostabil[@]}"
+    click_at "$id" "${r1[@]}"
+    xdotool type --delay 20 "10k"
+    xdotool key Tab Tab Tab alt+Down
+    sleep 0.2
+    xdotool key Escape
+    close_window "$id" "$pid" 5
+
+    # Every write, create, remove or rename must stay in /dev, /proc or the runtime folder.
+    local allowed="^\"(/dev/|/proc/|$sandbox/runtime[/\"])" writes line path network left
+    writes=$(grep -E '(open|openat|creat)\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)|(^|[ (])(mkdir|mkdirat|unlink|unlinkat|rename|renameat2?|link|linkat|symlink|symlinkat|truncate|chmod|fchmodat|chown|fchownat|utimensat)\(' "$sandbox/trace" || true)
+    while IFS= read -r line; do
+        [[ -z "$line" ]] && continue
+        path=$(grep -oE '"[^"]*"' <<<"$line" | head -n 1)
+        [[ "$path" =~ $allowed ]] || fail "$1: writes outside the allowed folders: $line"
+    done <<<"$writes"
+    network=$(grep -E 'socket\((AF_INET|AF_INET6|AF_PACKET)' "$sandbox/trace" || true)
+    [[ -z "$network" ]] || fail "$1: opened a network socket: $network"
+    # It starts no program of its own (libdbus would start dbus-launch if it found no session bus).
+    local started
+    started=$(grep -E '(^|[ (])execve\(' "$sandbox/trace" | grep -vF "execve(\"$program\"" || true)
+    [[ -z "$started" ]] || fail "$1: started another program: $started"
+    left=$(find "$sandbox/home" "$sandbox/cwd" -mindepth 1)
+    [[ -z "$left" ]] || fail "$1: left files behind: $left"
+    local bus
+    for bus in "${@:2}"; do
+        grep -qF "sun_path=\"$bus\"" "$sandbox/trace" || fail "$1: never joined the bus at $bus"
+    done
+    echo "PASS: $1: traced run wrote nothing outside /dev, /proc and the runtime folder, opened no network socket"
+}
+
+traced_run "session bus" "$XDG_RUNTIME_DIR/bus"
+# A desktop with a screen reader: Qt's bridge joins the accessibility bus as well.
+start_accessibility
+traced_run "accessibility on" "$XDG_RUNTIME_DIR/bus" "$accessibility_bus"
 
 # Two instances: switching one leaves the other as it was.
 "$program" &
