@@ -15,5 +15,5 @@ cmake --build build-package --target tvorka1
 deb=$(bash packaging/make_deb.sh build-package build/package)
 echo "Package: $deb"
 if command -v lintian >/dev/null; then
-    lintian "$deb" || true
+    timeout 240 lintian "$deb" || true
 fi

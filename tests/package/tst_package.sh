@@ -80,7 +80,10 @@ zcat "$root/usr/share/doc/tvorka1/changelog.gz" | head -n 1 | grep -q "^tvorka1 
 echo "installed tree: program without search path, starts; desktop entry, AppStream, icons and copyright check"
 
 # No error and no warning; information tags are shown only.
-lintian --info --display-info "$deb" >"$work/lintian" 2>&1 || true
+status=0
+timeout 240 lintian --info --display-info "$deb" >"$work/lintian" 2>&1 || status=$?
+# 1 is lintian's answer to errors, shown below; anything else means it did not run.
+((status <= 1)) || fail "lintian ended with status $status: $(tail -n 3 "$work/lintian")"
 grep -v 'root privileges' "$work/lintian" | grep -E '^[IEW]: ' || true
 grep -E '^[EW]: ' "$work/lintian" && fail "lintian reports errors or warnings"
 echo "PASS: the package holds what it should and lintian reports no error or warning"
