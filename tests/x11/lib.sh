@@ -74,13 +74,16 @@ start_x() {
     export XDG_RUNTIME_DIR
     cleanup_paths+=("$XDG_RUNTIME_DIR")
     start_session_bus
-    openbox >/dev/null 2>&1 &
+    local log="$XDG_RUNTIME_DIR/openbox.log"
+    openbox >"$log" 2>&1 &
     cleanup_pids+=($!)
-    for _ in $(seq 100); do
+    # A loaded machine can take some seconds to start it.
+    local deadline=$((SECONDS + 20))
+    while ((SECONDS < deadline)); do
         wmctrl -m >/dev/null 2>&1 && return 0
         sleep 0.05
     done
-    fail "openbox did not start"
+    fail "openbox did not start: $(tail -n 3 "$log")"
 }
 
 # Client-area places of the controls that the tests use, in pixels (window/form1.h gives twips).
