@@ -6,17 +6,22 @@
 //              of its own, of the same size, that it never draws into, and keeps its pixels;
 //   switch_ms  (with --click) from a fake mouse click at a client-area point until the pixels of
 //              the watched client-area rectangle change, which must be their only change;
-//   rss_kb     the process's peak resident memory: ru_maxrss from wait4.
+//   rss_kb     the process's peak resident memory: ru_maxrss from wait4;
+//   with --soak N X2 Y2, after the switch: N more switches, clicking in turn at (X2, Y2) and at the
+//   first point, each awaited until the watched pixels are those of its diagram again; then
+//   soak_rss_kb_1000 and soak_rss_kb_N, the resident memory (VmRSS) after 1,000 and after N of
+//   them, and soak_s, their time.
 // Then it closes the window through the window manager (_NET_CLOSE_WINDOW) and reaps the process.
 // The pixels are looked at every 0.5 ms, three rows and three columns of the area at a time.
-// Prints one line: map_ms=.. frame_ms=.. [switch_ms=..] rss_kb=..
+// Prints one line: map_ms=.. frame_ms=.. [switch_ms=..] [soak_..] rss_kb=..
 //
-// Usage: tvorka1_probe --size W H [--click X Y --watch X Y W H] PROGRAM [ARG...]
+// Usage: tvorka1_probe --size W H [--click X Y --watch X Y W H [--soak N X2 Y2]] PROGRAM [ARG...]
 
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <optional>
 #include <poll.h>
 #include <spawn.h>
@@ -144,15 +149,21 @@ public:
         return pixels;
     }
 
-    // Moves the pointer to a window's point.
-    void moveTo(xcb_window_t window, int x, int y) const {
+    // A window's point on the screen.
+    std::pair<int, int> onScreen(xcb_window_t window, int x, int y) const {
         Reply r{xcb_translate_coordinates_reply(
             c_,
             xcb_translate_coordinates(c_, window, root_, static_cast<int16_t>(x), static_cast<int16_t>(y)),
             nullptr)};
         if (!r)
             fail("the window went away");
-        xcb_test_fake_input(c_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, r->dst_x, r->dst_y, 0);
+        return {r->dst_x, r->dst_y};
+    }
+    // Moves the pointer to a window's point.
+    void moveTo(xcb_window_t window, int x, int y) const {
+        const auto [rootX, rootY] = onScreen(window, x, y);
+        xcb_test_fake_input(c_, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root_, static_cast<int16_t>(rootX),
+                            static_cast<int16_t>(rootY), 0);
         xcb_flush(c_);
     }
     // Presses and releases the left button where the pointer is.
@@ -257,10 +268,58 @@ std::vector<uint8_t> awaitChange(const Display& d, xcb_window_t window, Rect are
     }
 }
 
+// The process's resident memory now, in KiB.
+long residentKb(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    fail("cannot read the program's resident memory");
+}
+
+struct Soak {
+    long rssAt1000 = 0, rssAtEnd = 0;
+    double seconds = 0;
+};
+
+// Switches back and forth through the mouse, `count` times: odd switches click at `first`, even
+// ones at `second`. Each waits until the watched pixels are the ones its diagram showed before, so
+// a switch that did not happen, or a wrong picture, stops the run.
+Soak soak(const Display& d, xcb_window_t window, Rect watch, long count, std::pair<int, int> first,
+          const std::vector<uint8_t>& firstPixels, std::pair<int, int> second,
+          const std::vector<uint8_t>& secondPixels) {
+    const auto at = [&](std::pair<int, int> p) {
+        return d.onScreen(window, p.first, p.second);
+    };
+    const std::pair<int, int> points[] = {at(first), at(second)};
+    const std::vector<uint8_t>* expected[] = {&firstPixels, &secondPixels};
+    Soak result;
+    const Clock::time_point start = Clock::now();
+    for (long n = 1; n <= count; ++n) {
+        const int k = (n - 1) % 2;
+        xcb_test_fake_input(d.c(), XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, d.root(),
+                            static_cast<int16_t>(points[k].first), static_cast<int16_t>(points[k].second), 0);
+        d.click();
+        const Clock::time_point clicked = Clock::now();
+        while (d.sample(window, watch) != *expected[k]) {
+            if (Clock::now() - clicked > patience)
+                fail("switch " + std::to_string(n) + " of the soak did not show its diagram");
+            std::this_thread::sleep_for(100us);
+        }
+        if (n == 1000)
+            result.rssAt1000 = residentKb(child);
+    }
+    result.seconds = msSince(start) / 1000;
+    result.rssAtEnd = residentKb(child);
+    return result;
+}
+
 struct Options {
     int width = 0, height = 0;
     std::optional<std::pair<int, int>> click;
     Rect watch;
+    long soak = 0;
+    std::pair<int, int> back;
     std::vector<char*> command;
 };
 
@@ -282,12 +341,18 @@ Options parse(int argc, char* argv[]) {
             o.click = {{x, number()}};
         } else if (option == "--watch") {
             o.watch = {number(), number(), number(), number()};
+        } else if (option == "--soak") {
+            o.soak = number();
+            const int x = number();
+            o.back = {x, number()};
         } else {
             fail("unknown option " + std::string(option));
         }
     }
-    if (i >= argc || o.width <= 0 || o.height <= 0 || (o.click && o.watch.width <= 0))
-        fail("usage: tvorka1_probe --size W H [--click X Y --watch X Y W H] PROGRAM [ARG...]");
+    if (i >= argc || o.width <= 0 || o.height <= 0 || (o.click && o.watch.width <= 0) || o.soak < 0 ||
+        (o.soak && !o.click))
+        fail("usage: tvorka1_probe --size W H [--click X Y --watch X Y W H [--soak N X2 Y2]] PROGRAM "
+             "[ARG...]");
     o.command.assign(argv + i, argv + argc);
     o.command.push_back(nullptr);
     return o;
@@ -318,6 +383,7 @@ int main(int argc, char* argv[]) {
     const double frameMs = msSince(start);
 
     std::optional<double> switchMs;
+    std::optional<Soak> soaked;
     if (options.click) {
         display.moveTo(window, options.click->first, options.click->second);
         std::this_thread::sleep_for(settle);
@@ -329,6 +395,9 @@ int main(int argc, char* argv[]) {
         std::this_thread::sleep_for(settle);
         if (display.sample(window, options.watch) != after)
             fail("the watched pixels changed again after the click: the first change was not the last");
+        if (options.soak)
+            soaked = soak(display, window, options.watch, options.soak, options.back, before, *options.click,
+                          after);
     }
 
     display.close(window);
@@ -347,5 +416,8 @@ int main(int argc, char* argv[]) {
     std::printf("map_ms=%.2f frame_ms=%.2f", mapMs, frameMs);
     if (switchMs)
         std::printf(" switch_ms=%.2f", *switchMs);
+    if (soaked)
+        std::printf(" soak_rss_kb_1000=%ld soak_rss_kb_%ld=%ld soak_s=%.1f", soaked->rssAt1000, options.soak,
+                    soaked->rssAtEnd, soaked->seconds);
     std::printf(" rss_kb=%ld\n", usage.ru_maxrss);
 }
