@@ -4,6 +4,7 @@
 #include "window/form1.h"
 
 #include <tvorka1/version.h>
+#include <tvorka1Icon.h>
 
 namespace app {
 
@@ -28,7 +29,7 @@ constexpr runtime::WindowObject objects[] = {
 constexpr runtime::AppDescriptor descriptor{
     .name = tvorka1::version::name,
     .version = tvorka1::version::number,
-    .icon = ":/icon/tvorka1.ico",
+    .icon = pixels::tvorka1Icon,
     .desktopEntry = tvorka1::version::desktopFileName,
     .helpFile = "",
     .startUpObject = objects[0],

@@ -8,6 +8,7 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 #include <type_traits>
 
@@ -45,8 +46,14 @@ void nameAfterLabel(const Form& form, const Control& control) {
 Ref<Form> load(const AppDescriptor& descriptor) {
     const WindowObject& object = descriptor.startUpObject;
     std::unique_ptr<QWidget> window = Form::create(object.definition.front());
-    if (!descriptor.icon.empty())
-        window->setWindowIcon(QIcon(qstr(descriptor.icon)));
+    if (!descriptor.icon.empty()) {
+        // Ready pixels: no image plugin to find and load, nothing to decode.
+        QIcon icon;
+        for (const Pixels& p : descriptor.icon)
+            icon.addPixmap(QPixmap::fromImage(
+                QImage(reinterpret_cast<const uchar*>(p.data), p.width, p.height, QImage::Format_ARGB32)));
+        window->setWindowIcon(icon);
+    }
 
     Ref<Form> form = Ref<Form>::adopt(*new Form(object, std::move(window)));
     for (const ControlEntry& e : object.definition.subspan(1)) {

@@ -109,7 +109,7 @@ void OptionButton::connect(Event event, std::function<void()> raise) {
 
 // Picture boxes: a two-pixel sunken border, no focus, the picture at its natural size.
 PictureBoxWidget& PictureBox::create(const ControlEntry& entry, QWidget& parent) {
-    return *new PictureBoxWidget(qstr(entry.picture), &parent);
+    return *new PictureBoxWidget(entry.picture, &parent);
 }
 
 Status PictureBox::setVisible(bool visible) {

@@ -29,6 +29,14 @@ constexpr int pixels(int twips) {
     return (twips + twipsPerPixel / 2) / twipsPerPixel;
 }
 
+// An image made by the build, ready for Qt as it lies: rows top first, 32 bits a pixel
+// (0xAARRGGBB; a picture's alpha is 0xFF). Nothing is decoded at start.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    const std::uint32_t* data = nullptr;
+};
+
 // Where the window first appears.
 enum class StartUpPosition { Manual = 0, WindowsDefault = 3 };
 
@@ -46,7 +54,7 @@ struct ControlEntry {
     int tabIndex = -1;   // the window itself has none
     TwipRect rect;       // for the window: the client area's size
     std::string_view caption{};
-    std::string_view picture{}; // resource path of a picture box's picture
+    const Pixels* picture = nullptr; // a picture box's picture
     std::optional<ColourValue> backColour{};
     // The label array whose element of the same index names this control to assistive technology.
     std::string_view labelledBy{};
@@ -85,7 +93,7 @@ struct WindowObject {
 struct AppDescriptor {
     std::string_view name{}; // also the application title
     std::string_view version{};
-    std::string_view icon{};         // resource path of the icon group
+    std::span<const Pixels> icon{};  // the icon's images, one a size
     std::string_view desktopEntry{}; // the installed desktop entry, which desktops match windows to
     std::string_view helpFile{};
     const WindowObject& startUpObject; // a window of `objects`, opened by start()

@@ -1,8 +1,6 @@
 #include "runtime/widgets.h"
 
 #include <QAbstractItemView>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -97,9 +95,11 @@ void ComboBoxWidget::showPopup() {
     list->setFocus();
 }
 
-PictureBoxWidget::PictureBoxWidget(QString picturePath, QWidget* parent)
-    : QFrame(parent)
-    , picturePath_(std::move(picturePath)) {
+PictureBoxWidget::PictureBoxWidget(const Pixels* picture, QWidget* parent)
+    : QFrame(parent) {
+    if (picture)
+        picture_ = QImage(reinterpret_cast<const uchar*>(picture->data), picture->width, picture->height,
+                          QImage::Format_RGB32);
     // The class's border: two pixels, sunken.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -108,14 +108,8 @@ PictureBoxWidget::PictureBoxWidget(QString picturePath, QWidget* parent)
 
 void PictureBoxWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (picturePath_.isEmpty())
+    if (picture_.isNull())
         return;
-    if (picture_.isNull()) {
-        // The suffix names the format: left to guess, Qt would load every image plugin to ask it.
-        QImageReader reader(picturePath_, QFileInfo(picturePath_).suffix().toLatin1());
-        reader.setAutoDetectImageFormat(false);
-        picture_ = reader.read();
-    }
     // One image pixel per device pixel: the image claims the widget's ratio, so Qt draws it unscaled.
     picture_.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);

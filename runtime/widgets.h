@@ -2,6 +2,8 @@
 
 // The Qt widgets behind the runtime's control classes, where Qt's own need a change.
 
+#include "runtime/definition.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
@@ -42,16 +44,16 @@ public:
 };
 
 // A picture box: shows its picture at natural size, one image pixel per device pixel, anchored at
-// the inner top-left corner and cut off at the inner edge. The picture is decoded on first paint.
+// the inner top-left corner and cut off at the inner edge. The pixels come ready from the build:
+// Qt draws them where they lie, without a copy.
 class PictureBoxWidget : public QFrame {
 public:
-    PictureBoxWidget(QString picturePath, QWidget* parent);
+    PictureBoxWidget(const Pixels* picture, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString picturePath_;
     QImage picture_;
 };
 

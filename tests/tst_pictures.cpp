@@ -41,11 +41,9 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("file");
         QTest::newRow("monostable") << "Option1"
-                                    << "Picture2"
-                                    << ":/diagrams/monostable.bmp";
+                                    << "Picture2" << TVORKA1_DIAGRAM_DIR "/monostable.bmp";
         QTest::newRow("astable") << "Option2"
-                                 << "Picture1"
-                                 << ":/diagrams/astable.bmp";
+                                 << "Picture1" << TVORKA1_DIAGRAM_DIR "/astable.bmp";
     }
     void diagramShowsAtNaturalSize() {
         QFETCH(QString, option);

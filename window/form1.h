@@ -7,6 +7,8 @@
 #include "runtime/definition.h"
 
 #include <array>
+#include <astable.h>
+#include <monostable.h>
 
 namespace form1 {
 
@@ -79,14 +81,14 @@ inline constexpr std::array definition{
                  .name = "Picture2",
                  .tabIndex = 17,
                  .rect = {2520, 120, 4815, 4815},
-                 .picture = ":/diagrams/monostable.bmp",
+                 .picture = pixels::monostable,
                  .accessibleName = "Monostabil",
                  .description = monostableDescription},
     ControlEntry{.kind = ControlClass::PictureBox,
                  .name = "Picture1",
                  .tabIndex = 16,
                  .rect = {2520, 120, 4815, 4815},
-                 .picture = ":/diagrams/astable.bmp",
+                 .picture = pixels::astable,
                  .accessibleName = "Astabil",
                  .description = astableDescription},
     ControlEntry{.kind = ControlClass::OptionButton,

@@ -1,6 +1,9 @@
 // The program icon: ICO layout and decoding, the motif's colours, the
 // hicolor PNG exports and the compiled-in window icon.
 
+#include "app/application.h"
+#include "runtime/startup.h"
+
 #include <QFile>
 #include <QIcon>
 #include <QImage>
@@ -161,7 +164,8 @@ private slots:
     void windowIcon() {
         // What the window frame and task bar get: the colour images win over
         // the two-colour one at 32 pixels.
-        const QIcon icon(QStringLiteral(":/icon/tvorka1.ico"));
+        const runtime::Ref<runtime::Form> form = runtime::load(app::descriptor);
+        const QIcon icon = form->window().windowIcon();
         QCOMPARE(icon.availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         QCOMPARE(icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), iconImage(1));
         QCOMPARE(icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32), iconImage(2));
