@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -67,7 +68,11 @@ void OptionButtonWidget::keyPressEvent(QKeyEvent* event) {
 
 ComboBoxWidget::ComboBoxWidget(QWidget* parent)
     : QComboBox(parent) {
-    setEditable(true);
+    // Editable through its own line edit: setEditable(true) would also build the drop-down list's
+    // popup now, which Qt otherwise builds when the list first opens.
+    auto* edit = new QLineEdit(this);
+    edit->setPalette(palette());
+    setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
 }
 
