@@ -3,7 +3,7 @@
 // the offscreen platform; tests/x11/tst_atspi.sh reads the same through AT-SPI, with the
 // events a switch sends.
 
-#include "app/application.h"
+#include "form1_fixture.h"
 #include "runtime/startup.h"
 
 #include <QAbstractButton>
@@ -15,27 +15,15 @@
 
 using namespace runtime;
 
-class tst_Accessibility : public QObject {
+class tst_Accessibility : public Form1Fixture {
     Q_OBJECT
 
-    Ref<Form> form_ = load(app::descriptor);
-
-    QWidget* widget(const QString& name) const {
-        return form_->window().findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-    }
     QAccessibleInterface* read(const QString& name) const {
         return QAccessible::queryAccessibleInterface(widget(name));
     }
-    void selectMode(const char* option) {
-        QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(option)), Qt::LeftButton);
-    }
 
 private slots:
-    void initTestCase() {
-        form_->window().show();
-        QApplication::setActiveWindow(&form_->window());
-        QVERIFY(QTest::qWaitForWindowActive(&form_->window()));
-    }
+    void initTestCase() { QVERIFY(showActive()); }
 
     void focusStartsInTheFirstEntryField() {
         QVERIFY(read("Text1(0)")->state().focused);

@@ -1,7 +1,7 @@
 // The entry rows and result lines of Form1: their definition, the keyboard, and their independence
 // from the circuit mode. On the offscreen platform.
 
-#include "app/application.h"
+#include "form1_fixture.h"
 #include "runtime/startup.h"
 
 #include <QAbstractButton>
@@ -16,14 +16,9 @@
 
 using namespace runtime;
 
-class tst_Fields : public QObject {
+class tst_Fields : public Form1Fixture {
     Q_OBJECT
 
-    Ref<Form> form_ = load(app::descriptor);
-
-    QWidget* widget(const QString& name) const {
-        return form_->window().findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-    }
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
     // The middle of a selector's arrow, in the window.
@@ -36,16 +31,9 @@ class tst_Fields : public QObject {
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
         return combo->mapTo(&form_->window(), arrow.center());
     }
-    void selectMode(const char* option) {
-        QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(option)), Qt::LeftButton);
-    }
 
 private slots:
-    void initTestCase() {
-        form_->window().show();
-        QApplication::setActiveWindow(&form_->window());
-        QVERIFY(QTest::qWaitForWindowActive(&form_->window()));
-    }
+    void initTestCase() { QVERIFY(showActive()); }
 
     void focusStartsInTheFirstEntryField() {
         // Before any other case moves it.

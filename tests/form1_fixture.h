@@ -1,0 +1,28 @@
+#pragma once
+
+// The program's window built from the real descriptor, as the widget tests drive it.
+
+#include "app/application.h"
+#include "runtime/startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+
+class Form1Fixture : public QObject {
+protected:
+    runtime::Ref<runtime::Form> form_ = runtime::load(app::descriptor);
+
+    QWidget* widget(const QString& name) const {
+        return form_->window().findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    }
+    void selectMode(const char* option) {
+        QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(option)), Qt::LeftButton);
+    }
+    // Shows the window and waits until it has the focus, as a user's window does.
+    bool showActive() {
+        form_->window().show();
+        QApplication::setActiveWindow(&form_->window());
+        return QTest::qWaitForWindowActive(&form_->window());
+    }
+};
