@@ -1,6 +1,9 @@
 #include "runtime/accessibility.h"
 
+#include "runtime/text.h"
+
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QVariant>
 #include <QWidget>
 #include <optional>
@@ -37,10 +40,6 @@ QAccessibleInterface* accessibleFor(const QString&, QObject* object) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
 }
 
-QString qstr(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 void describe(QWidget& widget, const ControlEntry& entry) {
@@ -51,6 +50,19 @@ void describe(QWidget& widget, const ControlEntry& entry) {
         widget.setAccessibleName(qstr(entry.accessibleName));
     if (!entry.description.empty())
         widget.setAccessibleDescription(qstr(entry.description));
+}
+
+void nameAfterLabels(const Form& form) {
+    for (const Ref<Control>& control : form.controls()) {
+        const ControlEntry& entry = control->entry();
+        if (entry.labelledBy.empty())
+            continue;
+        QLabel* label = static_cast<const Label*>(form.peek(entry.labelledBy, entry.index))->widget();
+        control->widget()->setAccessibleName(label->text());
+        // On Linux Qt names an editable combo box by its text and tells its label only as a relation.
+        if (entry.kind == ControlClass::ComboBox)
+            label->setBuddy(control->widget());
+    }
 }
 
 } // namespace runtime

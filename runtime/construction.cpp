@@ -7,7 +7,6 @@
 #include "runtime/text.h"
 
 #include <QIcon>
-#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <type_traits>
@@ -27,18 +26,6 @@ Ref<Control> createControl(const ControlEntry& entry, QWidget& window) {
         else
             return makeControl<C>(entry, window);
     });
-}
-
-// Gives an entry the caption of its row's label as the name assistive technology announces.
-void nameAfterLabel(const Form& form, const Control& control) {
-    const ControlEntry& entry = control.entry();
-    if (entry.labelledBy.empty())
-        return;
-    auto* label = static_cast<const Label*>(form.peek(entry.labelledBy, entry.index))->widget();
-    control.widget()->setAccessibleName(label->text());
-    // On Linux Qt names an editable combo box by its text and tells its label only as a relation.
-    if (entry.kind == ControlClass::ComboBox)
-        label->setBuddy(control.widget());
 }
 
 } // namespace
@@ -63,8 +50,7 @@ Ref<Form> load(const AppDescriptor& descriptor) {
         control->widget()->setGeometry(pixelRect(e.rect));
         form->add(std::move(control));
     }
-    for (const Ref<Control>& control : form->controls())
-        nameAfterLabel(*form, *control);
+    nameAfterLabels(*form);
     applyTabOrder(*form);
     connectEvents(*form);
     raiseLoad(*form);
