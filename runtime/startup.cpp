@@ -15,15 +15,27 @@ namespace {
 
 // Qt ends the process with abort() when it cannot open the window system. Turn that into one
 // line and a clean exit; messages of a start-up that works are passed on afterwards.
-QStringList startupMessages;
+struct StartupMessage {
+    QString category;
+    QString text;
+};
+QList<StartupMessage> startupMessages;
 
-void startupMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+// The reason is what the platform plugin said first (no display, no such plugin), not whatever
+// else Qt printed on the way, such as Qt 6.8's several lines about a locale that is not UTF-8.
+QString failureReason(const QString& fatal) {
+    for (const StartupMessage& m : std::as_const(startupMessages))
+        if (m.category.startsWith("qt.qpa"))
+            return m.text.section('\n', 0, 0).trimmed();
+    return fatal.section('\n', 0, 0).trimmed();
+}
+
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
-        startupMessages << message;
+        startupMessages.append({QString::fromUtf8(context.category), message});
         return;
     }
-    QString reason = startupMessages.isEmpty() ? message.section('\n', 0, 0) : startupMessages.first();
-    reason = reason.trimmed();
+    QString reason = failureReason(message);
     if (reason.contains("connect to display") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         reason += " (no display is set)";
@@ -45,8 +57,8 @@ std::unique_ptr<QApplication> openApplication(const AppDescriptor& descriptor) {
     const QtMessageHandler previous = qInstallMessageHandler(startupMessageHandler);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
-    for (const QString& message : std::exchange(startupMessages, {}))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+    for (const StartupMessage& message : std::exchange(startupMessages, {}))
+        std::fprintf(stderr, "%s\n", qPrintable(message.text));
     return app;
 }
 

@@ -88,6 +88,7 @@ void ComboBoxWidget::showPopup() {
     QWidget* popup = list->window(); // the list's frame, a window of its own
     if (popup == window() || popup->isVisible())
         return;
+    list->installEventFilter(this); // at every opening: Qt keeps it once, ahead of its own
     const QMargins frame = popup->contentsMargins() + list->contentsMargins();
     const int rowHeight = list->fontMetrics().height() + 2;
     QRect rect(mapToGlobal(QPoint(0, height())), QSize(width(), rowHeight + frame.top() + frame.bottom()));
@@ -98,6 +99,21 @@ void ComboBoxWidget::showPopup() {
     popup->raise();
     popup->show();
     list->setFocus();
+}
+
+// F4 and Alt+Down close the list. Since Qt 6.8 they also choose the list's current row, and with no
+// row that empties the field; where there is nothing to choose, they only close it.
+bool ComboBoxWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != view() || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QComboBox::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool closes = (key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier) ||
+                        (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier);
+    if (!closes || view()->currentIndex().isValid())
+        return QComboBox::eventFilter(watched, event);
+    hidePopup();
+    event->accept();
+    return true;
 }
 
 PictureBoxWidget::PictureBoxWidget(const Pixels* picture, QWidget* parent)

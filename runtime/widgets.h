@@ -15,6 +15,8 @@ namespace runtime {
 // (or every button while none is selected), and the arrow keys move the selection through the
 // group in tab order, wrapping, as Windows does, rather than by Qt's geometric scoring.
 class OptionButtonWidget : public QRadioButton {
+    Q_OBJECT // findChildren and qobject_cast know the class only through its meta-object
+
 public:
     OptionButtonWidget(const QString& caption, int tabIndex, QWidget* parent);
 
@@ -41,6 +43,9 @@ public:
     explicit ComboBoxWidget(QWidget* parent);
 
     void showPopup() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // A picture box: shows its picture at natural size, one image pixel per device pixel, anchored at

@@ -22,7 +22,7 @@ protected:
     // Shows the window and waits until it has the focus, as a user's window does.
     bool showActive() {
         form_->window().show();
-        QApplication::setActiveWindow(&form_->window());
+        form_->window().activateWindow();
         return QTest::qWaitForWindowActive(&form_->window());
     }
 };

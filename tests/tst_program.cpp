@@ -36,7 +36,7 @@ private slots:
         const QList<QSize> sizes = form_->window().windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
         form_->window().show();
-        QApplication::setActiveWindow(&form_->window());
+        form_->window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form_->window()));
     }
 

@@ -241,7 +241,7 @@ private slots:
     void initTestCase() {
         qtTestHandler = qInstallMessageHandler(dropPlatformLimits);
         window().show();
-        QApplication::setActiveWindow(&window());
+        window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         for (const Ref<Control>& c : form_->controls())
             if (auto* label = qobject_cast<QLabel*>(c->widget()))

@@ -118,7 +118,7 @@ class tst_Runtime : public QObject {
     Ref<Form> showWindow() {
         Ref<Form> form = load(object);
         form->window().show();
-        QApplication::setActiveWindow(&form->window());
+        form->window().activateWindow();
         if (!QTest::qWaitForWindowActive(&form->window()))
             qWarning("window not active");
         return form;

@@ -1,6 +1,6 @@
-# Set-up shared by start.sh, test.sh and package.sh: installs the Debian packages that are
-# missing, then configures build/ if it is not configured yet. Source it with the package groups
-# needed, e.g.
+# Set-up shared by the README's commands: installs the Debian packages that are missing, then, where
+# the build group is asked for, configures build/ if it is not configured yet. Source it with the
+# package groups needed, e.g.
 #   source tools/setup.sh build run test
 # The caller builds what it needs.
 
@@ -14,6 +14,8 @@ declare -A packages=(
     [test]="xvfb openbox xdotool wmctrl x11-utils xclip imagemagick librsvg2-bin strace desktop-file-utils appstream weston lintian dbus dbus-x11 at-spi2-core python3-pyatspi"
     # CPack's DEB generator finds the run-time libraries with dpkg-shlibdeps and the binaries with file.
     [package]="dpkg-dev file"
+    # tools/debian.sh: a fresh Debian root to run the tests in.
+    [root]="debootstrap"
 )
 
 wanted=()
@@ -27,12 +29,14 @@ for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
 
+sudo=()
+(($(id -u) == 0)) || sudo=(sudo)
 if ((${#missing[@]})); then
-    sudo=()
-    (($(id -u) == 0)) || sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-[[ -f build/CMakeCache.txt ]] || cmake -S . -B build -G Ninja
+if [[ " $* " == *" build "* && ! -f build/CMakeCache.txt ]]; then
+    cmake -S . -B build -G Ninja
+fi

@@ -3,9 +3,13 @@
 # platform, tests of the real program on private Xvfb servers that they start themselves. Then
 # the same tests again on a build with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer, in build-sanitize/; any report fails its test.
+# Usage: bash tools/test.sh [--plain]      (--plain: build/ only, no sanitizer build)
+plain=0
+[[ ${1:-} == --plain ]] && plain=1
 source "$(dirname "$0")/setup.sh" build run test package
 cmake --build build
 ctest --test-dir build --output-on-failure
+((plain)) && exit 0
 
 [[ -f build-sanitize/CMakeCache.txt ]] || cmake -S . -B build-sanitize -G Ninja -DTVORKA1_SANITIZE=ON
 cmake --build build-sanitize

@@ -44,4 +44,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli validate-tree"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "launchable"
 grep -q '<release version="1.0.0.0"' "$metainfo" || fail "release 1.0.0.0"
+# What software centres on Debian 13 ask for; AppStream 0.16 (Debian 12) only notes the unknown tag.
+grep -q '<url type="homepage">https://' "$metainfo" || fail "no homepage"
+grep -q '<developer id="[a-z0-9.]*">' "$metainfo" || fail "no developer"
 echo "installed files validate"

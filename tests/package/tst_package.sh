@@ -26,9 +26,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
 [[ -n $(field Section) && -n $(field Description) ]] || fail "no Section or Description"
 # Found in the binary by dpkg-shlibdeps, and what Qt loads at run time: both platforms, a font.
+# Debian 13 renamed Qt's core library for 64-bit time: libqt6core6t64.
 depends=$(field Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland fonts-dejavu-core; do
-    grep -qx "$dep" <<<"$depends" || fail "Depends lacks $dep: $(field Depends)"
+for dep in libc6 'libstdc\+\+6' 'libqt6core6(t64)?' libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland \
+    fonts-dejavu-core; do
+    grep -qxE "$dep" <<<"$depends" || fail "Depends lacks $dep: $(field Depends)"
 done
 echo "control: tvorka1 $version $arch, Depends: $(field Depends)"
 

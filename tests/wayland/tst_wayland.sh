@@ -121,11 +121,12 @@ for scale in 1 2; do
     maps=$(cat "/proc/$pid/maps")
     grep -q 'platforms/libqwayland-' <<<"$maps" || fail "the Qt Wayland plugin is not loaded"
     grep -q 'libqxcb' <<<"$maps" && fail "the X11 plugin is loaded"
-    grep -q 'wl_registry@[0-9]*\.bind(.*"xdg_wm_base"' "$log" || fail "no xdg_wm_base bound"
-    grep -q 'xdg_toplevel@[0-9]*\.set_title("Form1")' "$log" || fail "the window title is not Form1"
-    grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$log" ||
+    # WAYLAND_DEBUG writes an object as wl_registry@2 up to libwayland 1.22, as wl_registry#2 since.
+    grep -q 'wl_registry[@#][0-9]*\.bind(.*"xdg_wm_base"' "$log" || fail "no xdg_wm_base bound"
+    grep -q 'xdg_toplevel[@#][0-9]*\.set_title("Form1")' "$log" || fail "the window title is not Form1"
+    grep -q "xdg_toplevel[@#][0-9]*\.set_app_id(\"$app_id\")" "$log" ||
         fail "application id is not $app_id: $(grep -o 'set_app_id(.*)' "$log")"
-    grep -q "wl_surface@[0-9]*\.set_buffer_scale($scale)" "$log" || fail "buffers are not at scale $scale"
+    grep -q "wl_surface[@#][0-9]*\.set_buffer_scale($scale)" "$log" || fail "buffers are not at scale $scale"
     read -r gw gh < <(grep -o 'set_window_geometry(0, 0, [0-9]*, [0-9]*)' "$log" | tail -n 1 |
         sed 's/.*(0, 0, \([0-9]*\), \([0-9]*\))/\1 \2/')
     window_box
@@ -147,7 +148,7 @@ for scale in 1 2; do
     ((bw == 497 * scale && bh == 338 * scale)) || fail "bare surface is ${bw}x$bh at scale $scale"
     ((px - bx == inner[0] * scale && py - by == inner[1] * scale)) ||
         fail "diagram at ($((px - bx)), $((py - by))) of the surface, not at ${inner[0]}, ${inner[1]} x $scale"
-    grep -q "create_buffer(new id wl_buffer@[0-9]*, 0, $((497 * scale)), $((338 * scale))," \
+    grep -q "create_buffer(new id wl_buffer[@#][0-9]*, 0, $((497 * scale)), $((338 * scale))," \
         "$sandbox/bare-$scale.log" || fail "no $((497 * scale)) x $((338 * scale)) buffer"
     stop_program
     echo "PASS: scale $scale: bare surface $((497 * scale)) x $((338 * scale)) device pixels, diagram at" \

@@ -35,6 +35,8 @@ expect_window() {
 expect_one_line "Tvorka1: cannot open the window: " -u DISPLAY -u WAYLAND_DISPLAY
 expect_one_line "Tvorka1: cannot open the window: " DISPLAY=:4095
 expect_one_line "Tvorka1: cannot open the window: " QT_QPA_PLATFORM=nonesuch
+# Qt 6.8 warns in several lines about a locale that is not UTF-8 before it finds no display.
+expect_one_line "Tvorka1: cannot open the window: " -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C LANG=C
 
 start_x
 touch "$scratch/file"
