@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/definition.h"
+#include "runtime/core/definition.h"
 
 namespace app {
 

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
 
 int main() {
     runtime::start(app::descriptor);

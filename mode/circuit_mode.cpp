@@ -1,6 +1,6 @@
 #include "mode/circuit_mode.h"
 
-#include "runtime/handler_frame.h"
+#include "runtime/core/handler_frame.h"
 #include "window/form1.h"
 
 using namespace form1;

@@ -3,7 +3,8 @@
 // The program's window built from the real descriptor, as the widget tests drive it.
 
 #include "app/application.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,15 +15,15 @@ protected:
     runtime::Ref<runtime::Form> form_ = runtime::load(app::descriptor);
 
     QWidget* widget(const QString& name) const {
-        return form_->window().findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        return runtime::qt::window(*form_).findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     }
     void selectMode(const char* option) {
         QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(option)), Qt::LeftButton);
     }
     // Shows the window and waits until it has the focus, as a user's window does.
     bool showActive() {
-        form_->window().show();
-        form_->window().activateWindow();
-        return QTest::qWaitForWindowActive(&form_->window());
+        runtime::qt::window(*form_).show();
+        runtime::qt::window(*form_).activateWindow();
+        return QTest::qWaitForWindowActive(&runtime::qt::window(*form_));
     }
 };

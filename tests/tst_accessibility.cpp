@@ -4,7 +4,8 @@
 // events a switch sends.
 
 #include "form1_fixture.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -33,7 +34,7 @@ private slots:
 
     // A frame named as its title bar is, whose children are the 18 controls.
     void windowIsAFrame() {
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form_->window());
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&qt::window(*form_));
         QCOMPARE(window->role(), QAccessible::Window);
         QCOMPARE(window->text(QAccessible::Name), "Form1");
         QVERIFY(window->state().active);

@@ -2,7 +2,8 @@
 // from the circuit mode. On the offscreen platform.
 
 #include "form1_fixture.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -29,7 +30,7 @@ class tst_Fields : public Form1Fixture {
         option.subControls = QStyle::SC_All;
         const QRect arrow =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
-        return combo->mapTo(&form_->window(), arrow.center());
+        return combo->mapTo(&qt::window(*form_), arrow.center());
     }
 
 private slots:
@@ -42,7 +43,7 @@ private slots:
 
     void controlsAreCreatedInDefinitionOrder() {
         QStringList names;
-        for (QObject* child : form_->window().children())
+        for (QObject* child : qt::window(*form_).children())
             if (child->isWidgetType())
                 names << child->objectName();
         const QStringList expected{"Picture2",  "Picture1",  "Option2",   "Option1",   "Combo1(2)",
@@ -138,7 +139,7 @@ private slots:
     }
 
     void labelsNeverTakeFocus() {
-        for (QLabel* label : form_->window().findChildren<QLabel*>()) {
+        for (QLabel* label : qt::window(*form_).findChildren<QLabel*>()) {
             QTest::mouseClick(label, Qt::LeftButton);
             QVERIFY(focus() != label);
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -164,7 +165,7 @@ private slots:
         QVERIFY(combo->isEditable());
         combo->setFocus();
         const QString text = combo->currentText();
-        QWindow* window = form_->window().windowHandle();
+        QWindow* window = qt::window(*form_).windowHandle();
         const auto act = [&](const QString& how) {
             if (how == "arrow")
                 QTest::mouseClick(window, Qt::LeftButton, {}, arrowOf(combo));
@@ -176,7 +177,7 @@ private slots:
 
         act(open);
         QWidget* list = combo->view()->window();
-        QVERIFY(list != &form_->window());
+        QVERIFY(list != &qt::window(*form_));
         QTRY_VERIFY(list->isVisible());
         QCOMPARE(QApplication::activePopupWidget(), list);
         QCOMPARE(combo->count(), 0);

@@ -2,7 +2,8 @@
 // inner top-left corner and cut at the inner edge. Run at 96 dpi and at a ratio of 1.25.
 
 #include "app/application.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,7 +16,7 @@ class tst_Pictures : public QObject {
 
     Ref<Form> form_ = load(app::descriptor);
 
-    QWidget* widget(const char* name) const { return form_->peek(name)->widget(); }
+    QWidget* widget(const char* name) const { return qt::widget(*form_->peek(name)); }
 
     // Where the image shows in a grab of its box: the grab holds the image's visible part
     // pixel for pixel, starting at the border's width in device pixels.
@@ -32,8 +33,8 @@ class tst_Pictures : public QObject {
 
 private slots:
     void initTestCase() {
-        form_->window().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form_->window()));
+        qt::window(*form_).show();
+        QVERIFY(QTest::qWaitForWindowExposed(&qt::window(*form_)));
     }
 
     void diagramShowsAtNaturalSize_data() {

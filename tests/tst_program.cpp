@@ -1,7 +1,8 @@
 // The program's window and circuit mode, built from the real descriptor, on the offscreen platform.
 
 #include "app/application.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,7 +15,7 @@ class tst_Program : public QObject {
 
     Ref<Form> form_ = load(app::descriptor);
 
-    QWidget* widget(const char* name) const { return form_->peek(name)->widget(); }
+    QWidget* widget(const char* name) const { return qt::widget(*form_->peek(name)); }
     QAbstractButton* option(const char* name) const { return qobject_cast<QAbstractButton*>(widget(name)); }
 
     // Exactly one option selected, exactly one diagram visible, and it is the selected circuit's.
@@ -31,13 +32,13 @@ class tst_Program : public QObject {
 
 private slots:
     void initTestCase() {
-        QCOMPARE(form_->window().windowTitle(), "Form1");
+        QCOMPARE(qt::window(*form_).windowTitle(), "Form1");
         // The frame carries the program's icon in both of its sizes.
-        const QList<QSize> sizes = form_->window().windowIcon().availableSizes();
+        const QList<QSize> sizes = qt::window(*form_).windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
-        form_->window().show();
-        form_->window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form_->window()));
+        qt::window(*form_).show();
+        qt::window(*form_).activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&qt::window(*form_)));
     }
 
     void init() {
@@ -50,10 +51,10 @@ private slots:
     // The layout was made for the system's face at 8 points; every control takes the window's
     // font, but a label whose caption would not fit, which takes a smaller size of it.
     void windowFontIsEightPoints() {
-        QCOMPARE(form_->window().font().pointSize(), 8);
+        QCOMPARE(qt::window(*form_).font().pointSize(), 8);
         for (const Ref<Control>& c : form_->controls()) {
-            const QFont font = c->widget()->font();
-            QCOMPARE(font.family(), form_->window().font().family());
+            const QFont font = qt::widget(*c)->font();
+            QCOMPARE(font.family(), qt::window(*form_).font().family());
             if (c->entry().kind == ControlClass::Label)
                 QVERIFY(font.pointSizeF() <= 8 && font.pointSizeF() >= 6);
             else
@@ -62,7 +63,7 @@ private slots:
     }
 
     // The window manager chooses where the window opens: the program never moves it.
-    void windowManagerPlacesTheWindow() { QVERIFY(!form_->window().testAttribute(Qt::WA_Moved)); }
+    void windowManagerPlacesTheWindow() { QVERIFY(!qt::window(*form_).testAttribute(Qt::WA_Moved)); }
 
     void startsMonostable() {
         checkMode("Option1");
@@ -132,14 +133,14 @@ private slots:
     void geometry() {
         QFETCH(QString, name);
         QFETCH(QRect, rect);
-        QCOMPARE(form_->window().size(), QSize(497, 338));
+        QCOMPARE(qt::window(*form_).size(), QSize(497, 338));
         QCOMPARE(widget(qPrintable(name))->geometry(), rect);
         // Resizing or maximizing the window moves nothing.
-        form_->window().resize(900, 700);
-        form_->window().showMaximized();
+        qt::window(*form_).resize(900, 700);
+        qt::window(*form_).showMaximized();
         QCOMPARE(widget(qPrintable(name))->geometry(), rect);
-        form_->window().showNormal();
-        form_->window().resize(497, 338);
+        qt::window(*form_).showNormal();
+        qt::window(*form_).resize(497, 338);
     }
 
     // The visible box in device pixels, 401 at a ratio of 1.25, with its 2-pixel sunken border.

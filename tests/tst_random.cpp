@@ -3,7 +3,8 @@
 // left taken. The seed is printed; TVORKA1_SEED replays a run, TVORKA1_EVENTS changes its length.
 
 #include "app/application.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -50,8 +51,8 @@ class tst_Random : public QObject {
     std::deque<QString> recent_; // the last events, for the failure message
     QHash<QWidget*, QString> captions_;
 
-    QWidget& window() const { return form_->window(); }
-    QWidget* widget(const char* name) const { return form_->peek(name)->widget(); }
+    QWidget& window() const { return qt::window(*form_); }
+    QWidget* widget(const char* name) const { return qt::widget(*form_->peek(name)); }
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     template <class T, std::size_t N>
@@ -66,7 +67,7 @@ class tst_Random : public QObject {
         if (QWidget* popup = QApplication::activePopupWidget(); popup && uniform(0, 1))
             target = popup;
         else if (uniform(0, 1))
-            target = form_->controls()[uniform(0, int(form_->controls().size()) - 1)]->widget();
+            target = qt::widget(*form_->controls()[uniform(0, int(form_->controls().size()) - 1)]);
         return {target, QPoint(uniform(0, target->width() - 1), uniform(0, target->height() - 1))};
     }
 
@@ -244,9 +245,9 @@ private slots:
         window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         for (const Ref<Control>& c : form_->controls())
-            if (auto* label = qobject_cast<QLabel*>(c->widget()))
+            if (auto* label = qobject_cast<QLabel*>(qt::widget(*c)))
                 captions_.insert(label, label->text());
-            else if (auto* button = qobject_cast<QAbstractButton*>(c->widget()))
+            else if (auto* button = qobject_cast<QAbstractButton*>(qt::widget(*c)))
                 captions_.insert(button, button->text());
         QCOMPARE(captions_.size(), 10); // 3 entry labels, 5 result lines, 2 option buttons
     }

@@ -1,9 +1,9 @@
 // The forms runtime on its own, with a window definition and handlers made for the test.
 
-#include "runtime/handler_frame.h"
-#include "runtime/startup.h"
-#include "runtime/testing.h"
-#include "runtime/widgets.h"
+#include "faults/faults.h"
+#include "runtime/core/handler_frame.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +53,7 @@ int onLoad(Form& window) {
 
 int onClickA(Form& window) {
     // The group is settled before Click arrives.
-    const auto* b = qobject_cast<QRadioButton*>(window.peek("OptB")->widget());
+    const auto* b = qobject_cast<QRadioButton*>(qt::widget(faults::unwrap(window.peek("OptB")->native())));
     emit handlerLog->ran(b->isChecked() ? "A!" : "A");
     return 0;
 }
@@ -117,14 +117,14 @@ class tst_Runtime : public QObject {
 
     Ref<Form> showWindow() {
         Ref<Form> form = load(object);
-        form->window().show();
-        form->window().activateWindow();
-        if (!QTest::qWaitForWindowActive(&form->window()))
+        qt::window(*form).show();
+        qt::window(*form).activateWindow();
+        if (!QTest::qWaitForWindowActive(&qt::window(*form)))
             qWarning("window not active");
         return form;
     }
     static QRadioButton* option(const Form& form, const char* name) {
-        return qobject_cast<QRadioButton*>(form.peek(name)->widget());
+        return qobject_cast<QRadioButton*>(qt::widget(*form.peek(name)));
     }
     static QString selected(const Form& form) {
         QString names;
@@ -153,14 +153,13 @@ private slots:
     void init() {
         handlerLog = &log_;
         spy_ = std::make_unique<QSignalSpy>(&log_, &HandlerLog::ran);
-        testing::clearPlannedFailure();
     }
 
     void loadRaisesClickInsideTheSelectingSet() {
         Ref<Form> form = load(object);
         QCOMPARE(ran(), "Load{A}");
         QCOMPARE(selected(*form), "OptA");
-        QVERIFY(!form->window().isVisible());
+        QVERIFY(!qt::window(*form).isVisible());
         checkResting(*form);
     }
 
@@ -230,8 +229,9 @@ private slots:
     }
 
     void failedSetRaisesNamedErrorAndReleases() {
-        Ref<Form> form = load(object);
-        testing::planFailure({.control = "Pic", .property = "Visible", .value = false, .status = {-5}});
+        faults::FaultyPlatform faulty(nativePlatform());
+        Ref<Form> form = load(object, faulty);
+        faulty.plan({.control = "Pic", .property = "Visible", .value = false, .status = {-5}});
         try {
             hidePicture(*form);
             QFAIL("no run-time error");
@@ -246,13 +246,13 @@ private slots:
         checkResting(*form);
         // The planned failure is used up: the next set succeeds.
         QCOMPARE(hidePicture(*form), 0);
-        QVERIFY(form->peek("Pic")->widget()->isHidden());
+        QVERIFY(qt::widget(faults::unwrap(form->peek("Pic")->native()))->isHidden());
     }
 
     void setOnVanishedWidgetFails() {
         Ref<Form> form = load(object);
         Ref<PictureBox> pic = form->fetch(Pic);
-        delete pic->widget();
+        delete qt::widget(*pic);
         QCOMPARE(pic->setVisible(true), statusControlGone);
         QVERIFY(statusControlGone.failed());
     }
@@ -260,14 +260,14 @@ private slots:
     void unboundEventsChangeNothing() {
         Ref<Form> form = showWindow();
         spy_->clear();
-        QTest::mouseClick(form->peek("Pic")->widget(), Qt::LeftButton);
-        QTest::mouseClick(form->peek("Lab")->widget(), Qt::LeftButton);
-        QTest::keyClicks(form->peek("Txt")->widget(), "typed");
-        form->window().resize(900, 700);
+        QTest::mouseClick(qt::widget(*form->peek("Pic")), Qt::LeftButton);
+        QTest::mouseClick(qt::widget(*form->peek("Lab")), Qt::LeftButton);
+        QTest::keyClicks(qt::widget(*form->peek("Txt")), "typed");
+        qt::window(*form).resize(900, 700);
         QTest::qWait(10);
         QCOMPARE(ran(), "");
         QCOMPARE(selected(*form), "OptA");
-        QCOMPARE(form->peek("Pic")->widget()->geometry(), QRect(100, 0, 100, 100));
+        QCOMPARE(qt::widget(*form->peek("Pic"))->geometry(), QRect(100, 0, 100, 100));
         checkResting(*form);
     }
 };

@@ -19,7 +19,8 @@ source "$(dirname "$0")/setup.sh" root
 mirror=${TVORKA1_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 cache=$PWD/build/debian/$release-minbase.tar.gz
 mkdir -p build/debian
-root=$(mktemp -d "$PWD/build/debian/root-$release.XXXXXX")
+# Outside the tree, where nothing that walks build/ meets its mounts.
+root=$(realpath "$(mktemp -d "${TMPDIR:-/var/tmp}/tvorka1-$release.XXXXXX")")
 
 say() { echo "tools/debian.sh: $*" >&2; }
 

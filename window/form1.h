@@ -3,8 +3,8 @@
 // The window Form1: its definition, in creation order, and the members through which handlers
 // reach its controls.
 
-#include "runtime/controls.h"
-#include "runtime/definition.h"
+#include "runtime/core/controls.h"
+#include "runtime/core/definition.h"
 
 #include <array>
 #include <astable.h>

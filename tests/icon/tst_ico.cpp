@@ -2,7 +2,8 @@
 // hicolor PNG exports and the compiled-in window icon.
 
 #include "app/application.h"
-#include "runtime/startup.h"
+#include "runtime/core/startup.h"
+#include "runtime/qt/qt.h"
 
 #include <QFile>
 #include <QIcon>
@@ -165,7 +166,7 @@ private slots:
         // What the window frame and task bar get: the colour images win over
         // the two-colour one at 32 pixels.
         const runtime::Ref<runtime::Form> form = runtime::load(app::descriptor);
-        const QIcon icon = form->window().windowIcon();
+        const QIcon icon = runtime::qt::window(*form).windowIcon();
         QCOMPARE(icon.availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         QCOMPARE(icon.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), iconImage(1));
         QCOMPARE(icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32), iconImage(2));

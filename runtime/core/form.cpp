@@ -1,0 +1,44 @@
+#include "runtime/core/form.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace runtime {
+
+Form::Form(const AppDescriptor& application, const WindowObject& object, Platform& platform,
+           std::unique_ptr<NativeWindow> native)
+    : application_(application)
+    , object_(object)
+    , platform_(platform)
+    , native_(std::move(native)) {}
+
+// The records go before the native window, which takes the window system's controls with it.
+Form::~Form() {
+    controls_.clear();
+}
+
+const Control* Form::peek(std::string_view name, int index) const {
+    for (const Ref<Control>& control : controls_)
+        if (control->entry().name == name && control->entry().index == index)
+            return &*control;
+    return nullptr;
+}
+
+void Form::raise(Handler handler) {
+    try {
+        handler(*this);
+    } catch (const RuntimeError& error) {
+        reportUntrapped(error);
+    }
+}
+
+void Form::reportUntrapped(const RuntimeError& error) {
+    const std::string title(application_.name);
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), error.what());
+    std::fflush(stderr);
+    platform_.showError(title, error.what());
+    std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace runtime

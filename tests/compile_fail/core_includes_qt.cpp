@@ -1,0 +1,2 @@
+// The runtime's core knows no window system.
+#include <QWidget>

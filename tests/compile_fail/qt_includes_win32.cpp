@@ -1,0 +1,2 @@
+// One backend never sees the other.
+#include "runtime/win32/window.h"
