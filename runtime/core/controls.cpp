@@ -4,8 +4,11 @@ namespace runtime {
 
 std::string displayName(const ControlEntry& entry) {
     std::string name(entry.name);
-    if (entry.index != noIndex)
-        name += "(" + std::to_string(entry.index) + ")";
+    if (entry.index != noIndex) {
+        name += '(';
+        name += std::to_string(entry.index);
+        name += ')';
+    }
     return name;
 }
 

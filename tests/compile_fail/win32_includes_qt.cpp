@@ -1,0 +1,2 @@
+// One backend never sees the other.
+#include "runtime/qt/window.h"

@@ -1,0 +1,783 @@
+// Tvorka1 as a Windows user meets it, seen from another process through the Win32 API: the window
+// and its controls, the keyboard, the mouse's clicks, the pixels on the screen, typing, closing,
+// two instances, the resources, and the report of a failed set. Run under Wine by tst_windows.sh.
+// Usage: wintest program EXE ICO MONOSTABLE_BMP ASTABLE_BMP
+//        wintest fault FAULT_HOST
+
+#include "window/form1.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <oleacc.h>
+#include <span>
+#include <string>
+#include <tuple>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+using runtime::ControlClass;
+using runtime::ControlEntry;
+
+int failures = 0;
+
+void check(bool ok, const std::string& what) {
+    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
+    std::fflush(stdout);
+    if (!ok)
+        ++failures;
+}
+
+std::string narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text)
+        out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+std::wstring wide(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+std::wstring textOf(HWND hwnd) {
+    wchar_t text[512] = L"";
+    // WM_GETTEXT rather than GetWindowText, which reads no control of another process.
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    return text;
+}
+
+std::wstring classOf(HWND hwnd) {
+    wchar_t name[64] = L"";
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+// Waits up to `ms` for `done`, giving the program time to repaint or react.
+template <class F>
+bool waitFor(F done, int ms = 3000) {
+    for (int waited = 0; waited < ms; waited += 20) {
+        if (done())
+            return true;
+        Sleep(20);
+    }
+    return done();
+}
+
+struct Program {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+Program launch(const std::wstring& exe, const std::wstring& arguments = L"") {
+    Program p;
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &p.process))
+        std::printf("FAIL cannot start %s\n", narrow(exe).c_str());
+    return p;
+}
+
+// The first visible top-level window of `process` of the given class (or any class).
+HWND windowOf(DWORD process, const wchar_t* windowClass) {
+    struct Search {
+        DWORD process;
+        const wchar_t* windowClass;
+        HWND found = nullptr;
+    } search{process, windowClass};
+    EnumWindows(
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            if (owner != s.process || !IsWindowVisible(hwnd) ||
+                (s.windowClass && classOf(hwnd) != s.windowClass))
+                return TRUE;
+            s.found = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DWORD exitCode(Program& p, int ms = 5000) {
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(p.process.hProcess, static_cast<DWORD>(ms)) == WAIT_OBJECT_0)
+        GetExitCodeProcess(p.process.hProcess, &code);
+    return code;
+}
+
+void end(Program& p) {
+    if (WaitForSingleObject(p.process.hProcess, 0) != WAIT_OBJECT_0)
+        TerminateProcess(p.process.hProcess, 99);
+    CloseHandle(p.process.hProcess);
+    CloseHandle(p.process.hThread);
+}
+
+// --- The window as the definition describes it ----------------------------------------------------
+
+struct Shown {
+    HWND window;
+    int dpi;
+    std::map<std::string, HWND> controls; // by display name, "Text1(0)"
+    HWND operator[](const std::string& name) const { return controls.at(name); }
+};
+
+std::string nameOf(const ControlEntry& e) {
+    return runtime::displayName(e);
+}
+
+RECT clientRectOf(HWND parent, HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+const wchar_t* windowsClassOf(ControlClass kind) {
+    switch (kind) {
+    case ControlClass::OptionButton:
+        return L"Button";
+    case ControlClass::PictureBox:
+        return L"Tvorka1.PictureBox";
+    case ControlClass::Label:
+        return L"Static";
+    case ControlClass::TextBox:
+        return L"Edit";
+    case ControlClass::ComboBox:
+        return L"ComboBox";
+    case ControlClass::Form:
+        break;
+    }
+    return L"";
+}
+
+// Finds the controls by their ids, which count the definition's entries in creation order.
+Shown identify(HWND window) {
+    Shown shown{window, static_cast<int>(GetDpiForWindow(window)), {}};
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (id >= 1 && id < static_cast<int>(form1::definition.size()))
+            shown.controls[nameOf(form1::definition[static_cast<std::size_t>(id)])] = child;
+    }
+    return shown;
+}
+
+void checkWindow(const Shown& s) {
+    const int dpi = s.dpi;
+    check(classOf(s.window) == L"Tvorka1.Form" && textOf(s.window) == L"Form1", "the window is a Form1");
+    const LONG_PTR style = GetWindowLongPtrW(s.window, GWL_STYLE);
+    const LONG_PTR frame = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    check((style & frame) == frame, "sizable frame, title bar, system menu, minimize and maximize buttons");
+    RECT client;
+    GetClientRect(s.window, &client);
+    const int w = runtime::toPixels(7455, dpi), h = runtime::toPixels(5070, dpi);
+    check(client.right == w && client.bottom == h,
+          "client area " + std::to_string(client.right) + " x " + std::to_string(client.bottom) +
+              " is 7455 x 5070 twips at " + std::to_string(dpi) + " dpi");
+}
+
+void checkControls(const Shown& s, bool monostable) {
+    check(s.controls.size() == form1::definition.size() - 1, "18 controls, ids 1 to 18 in creation order");
+    for (const ControlEntry& e : std::span(form1::definition).subspan(1)) {
+        const std::string name = nameOf(e);
+        const HWND hwnd = s.controls.count(name) ? s[name] : nullptr;
+        if (!hwnd) {
+            check(false, name + " exists");
+            continue;
+        }
+        const RECT r = clientRectOf(s.window, hwnd);
+        const int d = s.dpi;
+        const RECT expected{runtime::toPixels(e.rect.left, d), runtime::toPixels(e.rect.top, d),
+                            runtime::toPixels(e.rect.left, d) + runtime::toPixels(e.rect.width, d),
+                            runtime::toPixels(e.rect.top, d) + runtime::toPixels(e.rect.height, d)};
+        char place[160];
+        std::snprintf(place, sizeof place, "(%ld, %ld, %ld x %ld)", r.left, r.top, r.right - r.left,
+                      r.bottom - r.top);
+        check(EqualRect(&r, &expected) != 0, name + " stands at its twips " + place);
+        check(classOf(hwnd) == windowsClassOf(e.kind), name + " is a " + narrow(windowsClassOf(e.kind)));
+        const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        switch (e.kind) {
+        case ControlClass::OptionButton:
+            check((style & BS_TYPEMASK) == BS_AUTORADIOBUTTON, name + " is an automatic option button");
+            break;
+        case ControlClass::TextBox:
+            check(!(style & ES_MULTILINE), name + " holds a single line");
+            break;
+        case ControlClass::ComboBox:
+            check((style & 3) == CBS_DROPDOWN, name + " is an editable field with a drop-down list");
+            break;
+        case ControlClass::PictureBox:
+            check(!(style & WS_TABSTOP), name + " never takes the focus");
+            break;
+        case ControlClass::Label:
+            check(!(style & WS_TABSTOP), name + " never takes the focus");
+            break;
+        case ControlClass::Form:
+            break;
+        }
+        if (e.kind != ControlClass::PictureBox)
+            check(textOf(hwnd) == wide(e.caption), name + " reads \"" + std::string(e.caption) + "\"");
+        const bool visible = e.kind != ControlClass::PictureBox || (e.name == "Picture2") == monostable;
+        check((IsWindowVisible(hwnd) != 0) == visible, name + (visible ? " is visible" : " is hidden"));
+    }
+    // The z-order, which the dialog manager walks with Tab, is the tab order.
+    std::vector<int> order;
+    for (HWND child = GetWindow(s.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        order.push_back(form1::definition[static_cast<std::size_t>(GetDlgCtrlID(child))].tabIndex);
+    bool ascending = order.size() == 18;
+    for (std::size_t i = 0; i < order.size(); ++i)
+        ascending = ascending && order[i] == static_cast<int>(i);
+    check(ascending, "the controls lie in TabIndex order, 0 to 17");
+}
+
+// --- Keyboard and mouse ---------------------------------------------------------------------------
+
+HWND focusOf(const Shown& s) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(s.window, nullptr), &info);
+    HWND focus = info.hwndFocus;
+    // A selector's field is an edit control inside it.
+    if (focus && GetParent(focus) != s.window && GetParent(focus) && GetParent(GetParent(focus)) == s.window)
+        focus = GetParent(focus);
+    return focus;
+}
+
+std::string focusName(const Shown& s) {
+    const HWND focus = focusOf(s);
+    for (const auto& [name, hwnd] : s.controls)
+        if (hwnd == focus)
+            return name;
+    return focus ? "something else" : "nothing";
+}
+
+// Waits until the focus settles on `name`; returns where it is.
+std::string waitFocus(const Shown& s, const std::string& name) {
+    waitFor([&] { return focusName(s) == name; }, 1500);
+    return focusName(s);
+}
+
+void press(HWND hwnd, UINT key) {
+    PostMessageW(hwnd, WM_KEYDOWN, key, 1);
+    PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
+}
+
+void pressShiftTab() {
+    INPUT keys[4]{};
+    const WORD codes[] = {VK_SHIFT, VK_TAB, VK_TAB, VK_SHIFT};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = codes[i];
+        keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+}
+
+bool checked(HWND option) {
+    return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// Exactly one option selected and only its diagram visible.
+bool inMode(const Shown& s, bool monostable) {
+    return checked(s["Option1"]) == monostable && checked(s["Option2"]) == !monostable &&
+           (IsWindowVisible(s["Picture2"]) != 0) == monostable &&
+           (IsWindowVisible(s["Picture1"]) != 0) == !monostable;
+}
+
+void checkKeyboard(const Shown& s) {
+    check(waitFocus(s, "Text1(0)") == "Text1(0)", "the focus starts in Text1(0), not " + focusName(s));
+    std::string walked;
+    for (const char* next :
+         {"Text1(1)", "Text1(2)", "Combo1(0)", "Combo1(1)", "Combo1(2)", "Option1", "Text1(0)"}) {
+        press(focusOf(s), VK_TAB);
+        (walked += ' ') += waitFocus(s, next);
+    }
+    check(walked == " Text1(1) Text1(2) Combo1(0) Combo1(1) Combo1(2) Option1 Text1(0)",
+          "Tab walks the entries, then the selected option only, and wraps:" + walked);
+
+    SetForegroundWindow(s.window);
+    std::string back;
+    for (const char* next : {"Option1", "Combo1(2)"}) {
+        pressShiftTab();
+        (back += ' ') += waitFocus(s, next);
+    }
+    check(back == " Option1 Combo1(2)", "Shift+Tab walks back:" + back);
+
+    press(focusOf(s), VK_TAB);
+    waitFocus(s, "Option1");
+    for (auto [key, name] :
+         {std::pair{VK_DOWN, "Down"}, {VK_UP, "Up"}, {VK_RIGHT, "Right"}, {VK_LEFT, "Left"}}) {
+        const bool toAstable = checked(s["Option1"]);
+        press(focusOf(s), key);
+        const bool switched = waitFor([&] { return inMode(s, !toAstable); });
+        check(switched && focusName(s) == (toAstable ? "Option2" : "Option1"),
+              std::string(name) + " selects the other option and switches the diagram, as a click does");
+    }
+    check(inMode(s, true), "back in the monostable mode");
+}
+
+void checkClicks(const Shown& s) {
+    SendMessageW(s["Option2"], BM_CLICK, 0, 0);
+    check(waitFor([&] { return inMode(s, false); }), "a click on ASTABIL shows the astable diagram alone");
+    SendMessageW(s["Option2"], BM_CLICK, 0, 0);
+    check(waitFor([&] { return inMode(s, false); }), "a click on the selected ASTABIL changes nothing");
+    SendMessageW(s["Option1"], BM_CLICK, 0, 0);
+    check(waitFor([&] { return inMode(s, true); }),
+          "a click on MONOSTABIL shows the monostable diagram alone");
+}
+
+// --- What the screen shows ------------------------------------------------------------------------
+
+struct Bitmap {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, rows top first
+    std::uint32_t at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF;
+    }
+};
+
+std::vector<unsigned char> readFile(const std::wstring& path) {
+    std::ifstream in(path.c_str(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A 24-bit BMP as the files are stored: rows bottom first, each padded to four bytes.
+Bitmap readBmp(const std::wstring& path) {
+    const std::vector<unsigned char> b = readFile(path);
+    Bitmap bmp;
+    if (b.size() < 54)
+        return bmp;
+    auto u32 = [&](std::size_t at) {
+        return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | unsigned(b[at + 3]) << 24;
+    };
+    bmp.width = static_cast<int>(u32(18));
+    bmp.height = static_cast<int>(u32(22));
+    const std::size_t stride = (static_cast<std::size_t>(bmp.width) * 3 + 3) / 4 * 4;
+    for (int y = 0; y < bmp.height; ++y)
+        for (int x = 0; x < bmp.width; ++x) {
+            const std::size_t p = u32(10) + stride * static_cast<std::size_t>(bmp.height - 1 - y) + 3u * x;
+            bmp.pixels.push_back(b[p + 2] << 16 | b[p + 1] << 8 | b[p]);
+        }
+    return bmp;
+}
+
+// The client area of `hwnd` as the screen shows it.
+Bitmap grab(HWND hwnd) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    Bitmap shot{r.right, r.bottom, std::vector<std::uint32_t>(static_cast<std::size_t>(r.right) * r.bottom)};
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
+    std::memcpy(shot.pixels.data(), bits, shot.pixels.size() * 4);
+    SelectObject(memory, previous);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+// The box's inner area holds the picture 1:1 from its top-left, cut at the inner edge.
+bool showsOneToOne(HWND box, const Bitmap& picture, int& shownWidth, int& shownHeight) {
+    const Bitmap shot = grab(box);
+    shownWidth = std::min(shot.width, picture.width);
+    shownHeight = std::min(shot.height, picture.height);
+    for (int y = 0; y < shownHeight; ++y)
+        for (int x = 0; x < shownWidth; ++x)
+            if (shot.at(x, y) != picture.at(x, y))
+                return false;
+    return shownWidth > 0;
+}
+
+void checkPixels(const Shown& s, const Bitmap& monostable, const Bitmap& astable) {
+    for (auto [option, box, picture, name] : {std::tuple{"Option2", "Picture1", &astable, "astable"},
+                                              {"Option1", "Picture2", &monostable, "monostable"}}) {
+        SendMessageW(s[option], BM_CLICK, 0, 0);
+        int w = 0, h = 0;
+        const bool same = waitFor([&] { return showsOneToOne(s[box], *picture, w, h); });
+        RECT inner;
+        GetClientRect(s[box], &inner);
+        const bool whole = w == picture->width && h == picture->height;
+        // At 96 dpi the box's inside is 317 pixels square and cuts the diagrams; from 120 dpi on
+        // each shows whole.
+        const bool expectedPart = s.dpi >= 120 ? whole : (w == 317 && h == 317 && inner.right == 317);
+        check(same && expectedPart, std::string("the ") + name +
+                                        " diagram shows pixel for pixel from the inner corner, " +
+                                        std::to_string(w) + " x " + std::to_string(h) + " of it");
+    }
+    // The result lines on system colour 9 with text that reads on it.
+    const Bitmap line = grab(s["Label2(0)"]);
+    const std::uint32_t back = GetSysColor(COLOR_CAPTIONTEXT);
+    const std::uint32_t backRgb = (back & 0xFF) << 16 | (back & 0xFF00) | (back >> 16 & 0xFF);
+    int backPixels = 0, farPixels = 0;
+    auto grey = [](std::uint32_t c) {
+        return ((c >> 16 & 0xFF) * 11 + (c >> 8 & 0xFF) * 16 + (c & 0xFF) * 5) / 32;
+    };
+    for (std::uint32_t p : line.pixels) {
+        backPixels += (p & 0xFFFFFF) == backRgb;
+        farPixels += std::abs(int(grey(p & 0xFFFFFF)) - int(grey(backRgb))) >= 96;
+    }
+    check(backPixels > static_cast<int>(line.pixels.size()) / 2 && farPixels > 20,
+          "the result lines stand on system colour 9 with text that reads on it");
+}
+
+// The 16-pixel image of the stored ICO (its third): 16 colours and a mask, -1 where transparent.
+std::vector<int> smallIcon(const std::vector<unsigned char>& ico) {
+    std::vector<int> pixels;
+    if (ico.size() < 6 + 16 * 3)
+        return pixels;
+    auto u32 = [&](std::size_t at) {
+        return ico[at] | ico[at + 1] << 8 | ico[at + 2] << 16 | unsigned(ico[at + 3]) << 24;
+    };
+    const std::size_t image = u32(6 + 16 * 2 + 12), palette = image + 40, xorRows = palette + 16 * 4;
+    const std::size_t andRows = xorRows + 16 * 8;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const std::size_t row = 15 - static_cast<std::size_t>(y);
+            const bool transparent = ico[andRows + row * 4 + x / 8] >> (7 - x % 8) & 1;
+            const unsigned index = ico[xorRows + row * 8 + x / 2] >> (x % 2 ? 0 : 4) & 0xF;
+            pixels.push_back(transparent ? -1 : static_cast<int>(u32(palette + 4 * index) & 0xFFFFFF));
+        }
+    return pixels;
+}
+
+// The title bar shows the program's small icon: at 96 dpi its 16-pixel image as it is stored,
+// at other sizes at least its cyan title bar.
+void checkIcon(const Shown& s, const std::vector<unsigned char>& ico) {
+    const std::vector<int> icon = smallIcon(ico);
+    RECT frame;
+    GetWindowRect(s.window, &frame);
+    POINT client{0, 0};
+    ClientToScreen(s.window, &client);
+    const int width = 48, height = client.y - frame.top;
+    Bitmap strip{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+    const HDC screen = GetDC(nullptr);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = GetPixel(screen, frame.left + x, frame.top + y);
+            strip.pixels[static_cast<std::size_t>(y) * width + x] =
+                GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+        }
+    ReleaseDC(nullptr, screen);
+    bool found = false, cyan = false;
+    for (std::uint32_t p : strip.pixels)
+        cyan = cyan || p == 0x00FFFF;
+    for (int top = 0; !found && top + 16 <= height; ++top)
+        for (int left = 0; !found && left + 16 <= width; ++left) {
+            bool same = true;
+            for (int i = 0; same && i < 256; ++i)
+                same = icon[i] < 0 ||
+                       strip.at(left + i % 16, top + i / 16) == static_cast<std::uint32_t>(icon[i]);
+            found = same;
+        }
+    check(icon.size() == 256 && (s.dpi == 96 ? found : cyan), "the title bar shows the program's icon");
+}
+
+// --- Typing, lists, accessibility ----------------------------------------------------------------
+
+struct State {
+    std::map<std::string, std::wstring> texts;
+    std::map<std::string, bool> visible, selected;
+    bool operator==(const State&) const = default;
+};
+
+State stateOf(const Shown& s, const std::string& except) {
+    State state;
+    for (const auto& [name, hwnd] : s.controls)
+        if (name != except) {
+            state.texts[name] = textOf(hwnd);
+            state.visible[name] = IsWindowVisible(hwnd) != 0;
+            state.selected[name] = checked(hwnd);
+        }
+    return state;
+}
+
+void type(HWND hwnd, const wchar_t* text) {
+    for (const wchar_t* c = text; *c; ++c)
+        PostMessageW(hwnd, WM_CHAR, *c, 1);
+}
+
+void checkTyping(const Shown& s) {
+    for (const char* name : {"Text1(1)", "Combo1(2)"}) {
+        const State before = stateOf(s, name);
+        const std::wstring old = textOf(s[name]);
+        HWND field = s[name];
+        if (classOf(field) == L"ComboBox") {
+            field = GetWindow(field, GW_CHILD); // the selector's own edit field
+            PostMessageW(field, EM_SETSEL, old.size(), old.size());
+        }
+        type(field, L"4k7");
+        press(field, VK_RETURN);
+        const bool typed = waitFor([&] { return textOf(s[name]) == old + L"4k7"; });
+        check(typed && stateOf(s, name) == before,
+              std::string("typing into ") + name + " changes it and nothing else");
+    }
+    // A selector's list opens empty, and Enter adds no row.
+    SendMessageW(s["Combo1(0)"], CB_SHOWDROPDOWN, TRUE, 0);
+    DWORD process = 0;
+    GetWindowThreadProcessId(s.window, &process);
+    HWND list = nullptr;
+    waitFor([&] { return (list = windowOf(process, L"ComboLBox")) != nullptr; });
+    RECT r{}, field{};
+    GetWindowRect(list, &r);
+    GetWindowRect(s["Combo1(0)"], &field);
+    check(list && r.top == field.bottom && r.right - r.left == field.right - field.left &&
+              r.bottom - r.top > 2 && SendMessageW(s["Combo1(0)"], CB_GETCOUNT, 0, 0) == 0,
+          "Combo1(0)'s list opens below it, as wide, empty: " + std::to_string(r.right - r.left) + " x " +
+              std::to_string(r.bottom - r.top));
+    SendMessageW(s["Combo1(0)"], CB_SHOWDROPDOWN, FALSE, 0);
+    check(SendMessageW(s["Combo1(2)"], CB_GETCOUNT, 0, 0) == 0, "Enter in a selector adds no row");
+}
+
+struct Accessible {
+    std::wstring name, description;
+    long role = 0;
+};
+
+// What a screen reader reads of a window's client, through Windows' accessibility.
+Accessible readAccessible(HWND hwnd) {
+    Accessible a;
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+        return a;
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [get, into] : {std::pair{&IAccessible::get_accName, &a.name},
+                             {&IAccessible::get_accDescription, &a.description}}) {
+        BSTR text = nullptr;
+        if (SUCCEEDED((accessible->*get)(self, &text)) && text)
+            *into = text;
+        SysFreeString(text);
+    }
+    VARIANT role;
+    VariantInit(&role);
+    if (SUCCEEDED(accessible->get_accRole(self, &role)) && role.vt == VT_I4)
+        a.role = role.lVal;
+    accessible->Release();
+    return a;
+}
+
+// Whether this Windows honours dynamic annotation: Wine 8's service accepts it and does nothing.
+bool annotationWorks() {
+    constexpr IID services = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+    constexpr CLSID servicesClass = {
+        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+    constexpr GUID name = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+    IAccPropServices* annotations = nullptr;
+    if (FAILED(CoCreateInstance(servicesClass, nullptr, CLSCTX_INPROC_SERVER, services,
+                                reinterpret_cast<void**>(&annotations))))
+        return false;
+    const HWND probe =
+        CreateWindowExW(0, L"Static", L"before", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    annotations->SetHwndPropStr(probe, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, name, L"after");
+    const bool works = readAccessible(probe).name == L"after";
+    DestroyWindow(probe);
+    annotations->Release();
+    return works;
+}
+
+void checkAccessibility(const Shown& s) {
+    check(readAccessible(s.window).name == L"Form1", "a screen reader reads the window as Form1");
+    if (!annotationWorks()) {
+        std::printf("skip names of entries and diagrams: this Windows ignores accessibility annotations\n");
+        return;
+    }
+    for (auto [control, spoken] : {std::pair{"Text1(0)", L"R1"}, {"Text1(2)", L"C3"}, {"Combo1(1)", L"R2"}}) {
+        const Accessible a = readAccessible(s[control]);
+        check(a.name == spoken,
+              std::string("a screen reader names ") + control + " by its label: " + narrow(a.name));
+    }
+    for (auto [box, spoken] : {std::pair{"Picture2", L"Monostabil"}, {"Picture1", L"Astabil"}}) {
+        const Accessible a = readAccessible(s[box]);
+        check(a.role == ROLE_SYSTEM_GRAPHIC && a.name == spoken && a.description.size() > 100,
+              std::string("a screen reader reads ") + box + " as a graphic named " + narrow(a.name) +
+                  ", described");
+    }
+}
+
+// --- Resources ------------------------------------------------------------------------------------
+
+std::wstring versionString(const std::vector<unsigned char>& block, const wchar_t* key) {
+    wchar_t* value = nullptr;
+    UINT size = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
+    if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &size))
+        return L"<none>";
+    return value;
+}
+
+#pragma pack(push, 2)
+struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bits;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+void checkResources(const std::wstring& exe, const std::wstring& ico) {
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), nullptr);
+    std::vector<unsigned char> block(size);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    const bool read = size && GetFileVersionInfoW(exe.c_str(), 0, size, block.data()) &&
+                      VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length);
+    check(read && fixed->dwFileVersionMS == 0x10000 && fixed->dwFileVersionLS == 0 &&
+              fixed->dwProductVersionMS == 0x10000 && fixed->dwProductVersionLS == 0,
+          "file and product version 1.0.0.0");
+    if (read) {
+        DWORD* translation = nullptr;
+        VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                       &length);
+        check(translation && *translation == MAKELONG(0x0409, 1200), "US English, code page 1200");
+        for (auto [key, value] : {std::pair{L"FileVersion", L"1.00"},
+                                  {L"ProductVersion", L"1.00"},
+                                  {L"ProductName", L"Tvorka1"},
+                                  {L"InternalName", L"Tvorka1"},
+                                  {L"OriginalFilename", L"Tvorka1.exe"}})
+            check(versionString(block, key) == value, narrow(key) + " " + narrow(versionString(block, key)));
+    }
+
+    // The icon group holds the stored ICO's three images as they are, in its order.
+    const std::vector<unsigned char> file = readFile(ico);
+    const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC group = module ? FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON) : nullptr;
+    const auto* header =
+        group ? static_cast<const WORD*>(LockResource(LoadResource(module, group))) : nullptr;
+    bool same = header && file.size() > 6 && header[2] == 3 && file[4] == 3;
+    for (int i = 0; same && i < 3; ++i) {
+        const auto& entry = reinterpret_cast<const GroupEntry*>(header + 3)[i];
+        const unsigned char* dir = file.data() + 6 + 16 * i;
+        const DWORD offset = dir[12] | dir[13] << 8 | dir[14] << 16 | DWORD(dir[15]) << 24;
+        const HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(entry.id), RT_ICON);
+        same = image && SizeofResource(module, image) == entry.bytes && entry.width == dir[0] &&
+               std::memcmp(LockResource(LoadResource(module, image)), file.data() + offset, entry.bytes) == 0;
+    }
+    check(same, "the icon group holds the stored ICO's three images, 32 two-colour, 32 and 16 in 16 colours");
+    const HRSRC manifest =
+        module ? FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
+    const std::string text =
+        manifest ? std::string(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
+                               SizeofResource(module, manifest))
+                 : "";
+    check(text.find("PerMonitorV2") != std::string::npos &&
+              text.find("Microsoft.Windows.Common-Controls") != std::string::npos,
+          "the manifest asks for per-monitor DPI and common controls 6");
+    if (module)
+        FreeLibrary(module);
+}
+
+// --- The whole program ------------------------------------------------------------------------------
+
+HWND waitWindow(Program& p) {
+    waitFor([&] { return (p.window = windowOf(p.process.dwProcessId, L"Tvorka1.Form")) != nullptr; }, 15000);
+    return p.window;
+}
+
+int program(const std::wstring& exe, const std::wstring& ico, const std::wstring& mono,
+            const std::wstring& astable) {
+    checkResources(exe, ico);
+    Program first = launch(exe);
+    if (!waitWindow(first)) {
+        check(false, "Form1 appears");
+        end(first);
+        return 1;
+    }
+    const Shown s = identify(first.window);
+    std::printf("# at %d dpi\n", s.dpi);
+    checkWindow(s);
+    checkIcon(s, readFile(ico));
+    check(waitFor([&] { return inMode(s, true); }), "the window opens in the monostable mode");
+    checkControls(s, true);
+    checkKeyboard(s);
+    checkClicks(s);
+    checkPixels(s, readBmp(mono), readBmp(astable));
+    checkTyping(s);
+    checkAccessibility(s);
+
+    // A second instance is a window of its own: a switch in one leaves the other as it is.
+    Program second = launch(exe);
+    check(waitWindow(second) && second.window != first.window, "a second instance opens its own window");
+    if (second.window) {
+        const Shown t = identify(second.window);
+        SendMessageW(t["Option2"], BM_CLICK, 0, 0);
+        check(waitFor([&] { return inMode(t, false); }) && inMode(s, true),
+              "switching the second window leaves the first as it was");
+        PostMessageW(second.window, WM_CLOSE, 0, 0);
+        check(exitCode(second) == 0, "the second instance ends with 0 when closed");
+    }
+    PostMessageW(first.window, WM_CLOSE, 0, 0);
+    check(exitCode(first) == 0, "closing the window ends the process with 0");
+    end(first);
+    end(second);
+    return failures ? 1 : 0;
+}
+
+// The fault host's report box: titled Tvorka1, the run-time error's wording; OK ends the process
+// with a failure.
+int fault(const std::wstring& host) {
+    struct Case {
+        const wchar_t* arguments;
+        bool clickAstable;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{L"Option1 Value true 0", false, "setting _OptionButton.Value on Option1 failed"},
+          Case{L"Picture1 Visible true 0", true, "setting _PictureBox.Visible on Picture1 failed"}}) {
+        Program p = launch(host, c.arguments);
+        if (c.clickAstable && waitWindow(p))
+            PostMessageW(identify(p.window)["Option2"], BM_CLICK, 0, 0);
+        HWND box = nullptr;
+        waitFor([&] { return (box = windowOf(p.process.dwProcessId, L"#32770")) != nullptr; }, 15000);
+        std::wstring text;
+        for (HWND child = box ? GetWindow(box, GW_CHILD) : nullptr; child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            if (classOf(child) == L"Static" && textOf(child).size() > text.size())
+                text = textOf(child);
+        const std::string expected = std::string("run-time error 0x80004005 (-2147467259): ") + c.text;
+        check(box && textOf(box) == L"Tvorka1" && narrow(text) == expected,
+              "the report box Tvorka1 says: " + narrow(text));
+        check(c.clickAstable || !windowOf(p.process.dwProcessId, L"Tvorka1.Form"),
+              "a failure in Form_Load ends the program before the window shows");
+        if (box)
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        const DWORD code = exitCode(p);
+        check(code != 0 && code != STILL_ACTIVE, "OK ends the process with " + std::to_string(code));
+        end(p);
+    }
+    return failures ? 1 : 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"program" && argc == 6)
+        return program(argv[2], argv[3], argv[4], argv[5]);
+    if (mode == L"fault" && argc == 3)
+        return fault(argv[2]);
+    std::fprintf(stderr,
+                 "usage: wintest program EXE ICO MONOSTABLE_BMP ASTABLE_BMP | wintest fault FAULT_HOST\n");
+    return 2;
+}
