@@ -89,10 +89,16 @@ Win32Window::~Win32Window() {
 void Win32Window::layout(UINT dpi) {
     dpi_ = dpi;
     const int d = static_cast<int>(dpi);
-    RECT frame{0, 0, toPixels(form_.rect.width, d), toPixels(form_.rect.height, d)};
-    AdjustWindowRectExForDpi(&frame, formStyle, FALSE, 0, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The client area at its twips, inside the frame as it stands, whatever Windows made of it.
+    if (!IsZoomed(hwnd_) && !IsIconic(hwnd_)) {
+        RECT outer, client;
+        GetWindowRect(hwnd_, &outer);
+        GetClientRect(hwnd_, &client);
+        SetWindowPos(hwnd_, nullptr, 0, 0,
+                     toPixels(form_.rect.width, d) + (outer.right - outer.left) - client.right,
+                     toPixels(form_.rect.height, d) + (outer.bottom - outer.top) - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (font_)
         DeleteObject(font_);
     // The system's face at 8 points, the size the window's layout was made for.

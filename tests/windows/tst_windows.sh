@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# Runs the Windows test program under Wine on its own Xvfb and fresh prefix, at the given DPI.
-# Usage: tst_windows.sh DPI WINTEST MODE PROGRAM [FILE...]   (paths as Linux paths)
+# Runs a Windows test program under Wine on its own Xvfb and fresh prefix, at the given DPI, and
+# checks that the program under test wrote no file and no registry value of its own.
+# Usage: tst_windows.sh DPI PROGRAM [ARGUMENT...]   (arguments that name files as Linux paths)
 source "$(dirname "$0")/lib.sh"
-dpi=$1 wintest=$2 mode=$3
-shift 3
+dpi=$1 program=$2
+shift 2
 start_wine "$dpi"
 arguments=()
-for path in "$@"; do arguments+=("$(winepath -w "$path" 2>/dev/null)"); done
+for argument in "$@"; do
+    if [[ -e $argument ]]; then arguments+=("$(winepath -w "$argument" 2>/dev/null)"); else arguments+=("$argument"); fi
+done
+files() { (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -type f -print | sort); }
+before=$(files)
 status=0
-timeout --kill-after=5 200 wine "$wintest" "$mode" "${arguments[@]}" || status=$?
-((status == 0)) || fail "wintest $mode at $dpi dpi ended with status $status"
-echo "PASS: wintest $mode at $dpi dpi"
+timeout --kill-after=5 200 wine "$program" "${arguments[@]}" || status=$?
+((status == 0)) || fail "$(basename "$program") ${arguments[*]:0:1} at $dpi dpi ended with status $status"
+wineserver -w
+new=$(comm -13 <(echo "$before") <(files))
+[[ -z $new ]] || fail "files written: $new"
+! grep -il tvorka1 "$WINEPREFIX"/*.reg || fail "registry values of its own"
+echo "PASS: $(basename "$program") ${arguments[*]:0:1} at $dpi dpi; no file and no registry value written"
