@@ -14,13 +14,13 @@ using runtime::Event;
 
 // The event table of Form1: these three bindings and no others.
 constexpr runtime::EventBinding form1Events[] = {
-    {runtime::formEntryName, Event::Load, Form_Load},
-    {form1::Option1.name, Event::Click, Option1_Click},
-    {form1::Option2.name, Event::Click, Option2_Click},
+    runtime::bind(runtime::formItself, Event::Load, Form_Load),
+    runtime::bind(form1::Option1, Event::Click, Option1_Click),
+    runtime::bind(form1::Option2, Event::Click, Option2_Click),
 };
-static_assert(runtime::bindingsValid(form1::definition, form1Events));
+static_assert(runtime::eachBoundOnce(form1Events));
 
-constexpr runtime::WindowObject objects[] = {
+constexpr runtime::FormModule objects[] = {
     {.name = "Form1", .definition = form1::definition, .events = form1Events},
 };
 
@@ -29,7 +29,7 @@ constexpr runtime::WindowObject objects[] = {
 constexpr runtime::AppDescriptor descriptor{
     .name = tvorka1::version::name,
     .version = tvorka1::version::number,
-    .icon = pixels::tvorka1Icon,
+    .icon = artwork::tvorka1Icon,
     .desktopEntry = tvorka1::version::desktopFileName,
     .helpFile = "",
     .startUpObject = objects[0],

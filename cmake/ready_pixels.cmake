@@ -1,5 +1,5 @@
 # tvorka1_ready_pixels(TARGET picture|icon FILE NAME) compiles the pixels of a stored picture or
-# icon into TARGET as pixels::NAME, declared in <NAME.h>, so that the program decodes nothing at
+# icon into TARGET as artwork::NAME, declared in <NAME.h>, so that the program decodes nothing at
 # start. The tool runs where the build runs: a build for another platform makes it for this one.
 if(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
@@ -10,6 +10,7 @@ if(CMAKE_CROSSCOMPILING)
         BINARY_DIR "${_host}"
         CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
         INSTALL_COMMAND ""
+        BUILD_ALWAYS TRUE # its own build sees when its source changed
         BUILD_BYPRODUCTS "${TVORKA1_READY_PIXELS}")
     set(TVORKA1_READY_PIXELS_DEPENDS tvorka1_ready_pixels_host "${TVORKA1_READY_PIXELS}")
 else()

@@ -6,6 +6,6 @@ namespace runtime {
 class Form;
 }
 
-int Form_Load(runtime::Form& window);
-int Option1_Click(runtime::Form& window);
-int Option2_Click(runtime::Form& window);
+int Form_Load(runtime::Form& form);
+int Option1_Click(runtime::Form& form);
+int Option2_Click(runtime::Form& form);

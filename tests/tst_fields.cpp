@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, spoken);
         const QString array = name.section('(', 0, 0);
         const int index = name.section('(', 1).chopped(1).toInt();
-        const ControlEntry& entry = form_->peek(array.toStdString(), index)->entry();
+        const ControlEntry& entry = form_->find(array.toStdString(), index)->entry();
         QCOMPARE(QRect(entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height), twips);
         QCOMPARE(widget(name)->geometry(), pixels);
         if (auto* label = qobject_cast<QLabel*>(widget(name)))

@@ -16,7 +16,7 @@ class tst_Pictures : public QObject {
 
     Ref<Form> form_ = load(app::descriptor);
 
-    QWidget* widget(const char* name) const { return qt::widget(*form_->peek(name)); }
+    QWidget* widget(const char* name) const { return qt::widget(*form_->find(name)); }
 
     // Where the image shows in a grab of its box: the grab holds the image's visible part
     // pixel for pixel, starting at the border's width in device pixels.

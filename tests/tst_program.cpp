@@ -15,7 +15,7 @@ class tst_Program : public QObject {
 
     Ref<Form> form_ = load(app::descriptor);
 
-    QWidget* widget(const char* name) const { return qt::widget(*form_->peek(name)); }
+    QWidget* widget(const char* name) const { return qt::widget(*form_->find(name)); }
     QAbstractButton* option(const char* name) const { return qobject_cast<QAbstractButton*>(widget(name)); }
 
     // Exactly one option selected, exactly one diagram visible, and it is the selected circuit's.

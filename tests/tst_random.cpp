@@ -52,7 +52,7 @@ class tst_Random : public QObject {
     QHash<QWidget*, QString> captions_;
 
     QWidget& window() const { return qt::window(*form_); }
-    QWidget* widget(const char* name) const { return qt::widget(*form_->peek(name)); }
+    QWidget* widget(const char* name) const { return qt::widget(*form_->find(name)); }
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     template <class T, std::size_t N>

@@ -81,14 +81,14 @@ inline constexpr std::array definition{
                  .name = "Picture2",
                  .tabIndex = 17,
                  .rect = {2520, 120, 4815, 4815},
-                 .picture = pixels::monostable,
+                 .picture = artwork::monostable,
                  .accessibleName = "Monostabil",
                  .description = monostableDescription},
     ControlEntry{.kind = ControlClass::PictureBox,
                  .name = "Picture1",
                  .tabIndex = 16,
                  .rect = {2520, 120, 4815, 4815},
-                 .picture = pixels::astable,
+                 .picture = artwork::astable,
                  .accessibleName = "Astabil",
                  .description = astableDescription},
     ControlEntry{.kind = ControlClass::OptionButton,
@@ -123,6 +123,7 @@ static_assert(runtime::formComesFirst(definition));
 static_assert(runtime::tabIndicesComplete(definition));
 static_assert(runtime::sizesPositive(definition));
 static_assert(runtime::namesConsistent(definition));
+static_assert(runtime::arraysWithoutGaps(definition));
 static_assert(runtime::labelsExist(definition));
 static_assert(runtime::picturesDescribed(definition));
 

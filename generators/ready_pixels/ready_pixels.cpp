@@ -140,7 +140,7 @@ int main(int argc, char* argv[]) {
                              std::filesystem::path(argv[2]).filename().string() + "; do not edit.\n";
     const std::string count = std::to_string(images.size());
     std::ofstream header(base + ".h", std::ios::trunc), source(base + ".cpp", std::ios::trunc);
-    header << note << "#pragma once\n\n#include \"runtime/core/definition.h\"\n\nnamespace pixels {\n"
+    header << note << "#pragma once\n\n#include \"runtime/core/definition.h\"\n\nnamespace artwork {\n"
            << "extern const runtime::Pixels " << name << "[" << count << "];\n}\n";
     source << note << "#include \"" << std::filesystem::path(base).filename().string()
            << ".h\"\n\nnamespace {\n\n";
@@ -154,7 +154,7 @@ int main(int argc, char* argv[]) {
         source << "\n};\n";
     }
     const char* format = icon ? "runtime::PixelFormat::Argb32" : "runtime::PixelFormat::Rgb32";
-    source << "\n} // namespace\n\nnamespace pixels {\nconst runtime::Pixels " << name << "[" << count
+    source << "\n} // namespace\n\nnamespace artwork {\nconst runtime::Pixels " << name << "[" << count
            << "] = {\n";
     for (std::size_t i = 0; i < images.size(); ++i)
         source << "    {" << images[i].width << ", " << images[i].height << ", " << format << ", data" << i

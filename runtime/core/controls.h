@@ -9,6 +9,7 @@
 #include "runtime/core/object.h"
 #include "runtime/core/status.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -95,55 +96,64 @@ constexpr decltype(auto) withClass(ControlClass kind, F&& f) {
     return f.template operator()<FormClass>();
 }
 
-constexpr bool raises(ControlClass kind, Event event) {
-    return withClass(kind, [event]<class C>() { return C::raises(event); });
-}
-
-// Every row names an existing control and an event its class raises; no event is bound twice.
-constexpr bool bindingsValid(WindowDefinition d, std::span<const EventBinding> events) {
-    for (const EventBinding& b : events) {
-        const std::optional<ControlEntry> e =
-            b.control == formEntryName ? d.front() : findEntry(d, b.control);
-        if (!e || !raises(e->kind, b.event))
-            return false;
-        if (std::count_if(events.begin(), events.end(), [&b](const EventBinding& o) {
-                return o.control == b.control && o.event == b.event;
-            }) != 1)
-            return false;
-    }
-    return true;
-}
-
-// A member of the window through which a handler fetches a control of class C: where its
-// elements stand among the window's controls, settled when the program is compiled.
+// A member of the window through which a handler fetches a control of class C: the places of its
+// elements, by Index, settled when the program is compiled. It is a literal type of fixed size, so
+// it has room for the largest array a definition may hold; Form1's largest has five elements.
 inline constexpr std::size_t maxArrayElements = 8;
 
 template <class C>
 struct Member {
     std::string_view name;
-    std::array<std::uint8_t, maxArrayElements> places{}; // by Index; place 0 is the first control
+    std::array<Place, maxArrayElements> places{};
     std::size_t count = 0;
 };
 
-// A member by name. A name that the definition lacks, or names a control of another class, is
-// no constant expression, so the program does not compile.
+// A member by name. A name that the definition lacks, names a control of another class, or an
+// array with a gap in its numbering is no constant expression, so the program does not compile.
 template <class C>
 consteval Member<C> member(WindowDefinition d, std::string_view name) {
     Member<C> m{.name = name};
-    for (std::size_t i = 1; i < d.size(); ++i) {
-        if (d[i].name != name)
-            continue;
-        if (d[i].kind != C::kind)
-            throw "a member of another class";
-        const auto index = static_cast<std::size_t>(d[i].index == noIndex ? 0 : d[i].index);
-        if (index >= maxArrayElements)
-            throw "a control array larger than a member holds";
-        m.places[index] = static_cast<std::uint8_t>(i - 1);
-        ++m.count;
-    }
+    if (const std::optional<Place> single = placeOf(d, name))
+        m.places[m.count++] = *single;
+    else
+        for (int index = 0; const std::optional<Place> element = placeOf(d, name, index); ++index) {
+            if (m.count == maxArrayElements)
+                throw "a control array larger than a member holds";
+            m.places[m.count++] = *element;
+        }
     if (m.count == 0)
         throw "no control of that name";
+    for (const ControlEntry& e : d)
+        if (e.name == name && static_cast<std::size_t>(std::max(e.index, 0)) >= m.count)
+            throw "a control array with a gap in its numbering";
+    for (std::size_t i = 0; i < m.count; ++i)
+        if (d[m.places[i]].kind != C::kind)
+            throw "a member of another class";
     return m;
+}
+
+// The window itself, which answers to "Form" in the event table.
+inline constexpr Member<FormClass> formItself{.name = "Form", .places = {windowPlace}, .count = 1};
+
+// A row of an event table. An event that the control's class does not raise, or a control array
+// (which would need an Index argument no handler takes), is no constant expression.
+template <class C>
+consteval EventBinding bind(Member<C> control, Event event, Handler handler) {
+    if (!C::raises(event))
+        throw "an event that the control's class does not raise";
+    if (control.count != 1)
+        throw "a control array: no handler takes an Index";
+    return {control.places[0], event, handler};
+}
+
+// No event of a control is bound twice.
+constexpr bool eachBoundOnce(std::span<const EventBinding> events) {
+    for (const EventBinding& b : events)
+        if (std::count_if(events.begin(), events.end(), [&b](const EventBinding& o) {
+                return o.place == b.place && o.event == b.event;
+            }) != 1)
+            return false;
+    return true;
 }
 
 // A boolean property of class C and its setter.

@@ -82,19 +82,22 @@ enum class Event { Load, Click };
 // Every handler takes the window and returns 0.
 using Handler = int (*)(Form&);
 
-// One row of a window's event table. The window itself answers to "Form".
-struct EventBinding {
-    std::string_view control;
-    Event event;
-    int (&handler)(Form&); // a reference: a row cannot lack its handler
-};
+// Where a control stands: the position of its entry in the definition. The window is at 0.
+using Place = std::size_t;
+inline constexpr Place windowPlace = 0;
 
-inline constexpr std::string_view formEntryName = "Form";
+// One row of a window's event table, its control's place settled when the program is compiled
+// (see bind() in controls.h).
+struct EventBinding {
+    Place place;
+    Event event;
+    Handler handler;
+};
 
 enum class Threading { SingleThreaded };
 
-// A window of the application with its definition and its event table.
-struct WindowObject {
+// A window module of the application: the window's definition and its event table.
+struct FormModule {
     std::string_view name;
     WindowDefinition definition;
     std::span<const EventBinding> events;
@@ -106,9 +109,9 @@ struct AppDescriptor {
     std::span<const Pixels> icon{};  // the icon's images, one a size
     std::string_view desktopEntry{}; // the installed desktop entry, which desktops match windows to
     std::string_view helpFile{};
-    const WindowObject& startUpObject; // a window of `objects`, opened by start()
+    const FormModule& startUpObject; // a window of `objects`, opened by start()
     Threading threading = Threading::SingleThreaded;
-    std::span<const WindowObject> objects{};
+    std::span<const FormModule> objects{};
 };
 
 // Checks over definitions and event tables, meant for static_assert: mistakes in our own tables
@@ -148,13 +151,22 @@ constexpr bool namesConsistent(WindowDefinition d) {
     return true;
 }
 
-// Returns a copy: GCC's UBSan null checks make a pointer into the table fail constant evaluation.
-constexpr std::optional<ControlEntry> findEntry(WindowDefinition d, std::string_view name,
-                                                int index = noIndex) {
-    for (const ControlEntry& e : d)
-        if (e.name == name && (index == noIndex || e.index == index))
-            return e;
+// The place of the control `name` (an element of a control array: with its Index), if the
+// definition has it: the one lookup by name, behind the members, the event table and the labels.
+constexpr std::optional<Place> placeOf(WindowDefinition d, std::string_view name, int index = noIndex) {
+    for (Place place = 1; place < d.size(); ++place)
+        if (d[place].name == name && d[place].index == index)
+            return place;
     return std::nullopt;
+}
+
+// The elements of every control array are numbered 0, 1, 2 ... without a gap.
+constexpr bool arraysWithoutGaps(WindowDefinition d) {
+    for (const ControlEntry& e : d)
+        for (int below = 0; below < e.index; ++below)
+            if (!placeOf(d, e.name, below))
+                return false;
+    return true;
 }
 
 // Every control labelled by an array has a label of that array at its own index.
@@ -162,8 +174,8 @@ constexpr bool labelsExist(WindowDefinition d) {
     for (const ControlEntry& e : d) {
         if (e.labelledBy.empty())
             continue;
-        const std::optional<ControlEntry> label = findEntry(d, e.labelledBy, e.index);
-        if (!label || label->kind != ControlClass::Label || label->index != e.index)
+        const std::optional<Place> label = placeOf(d, e.labelledBy, e.index);
+        if (!label || d[*label].kind != ControlClass::Label)
             return false;
     }
     return true;

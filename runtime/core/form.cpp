@@ -6,10 +6,10 @@
 
 namespace runtime {
 
-Form::Form(const AppDescriptor& application, const WindowObject& object, Platform& platform,
+Form::Form(const AppDescriptor& application, const FormModule& module, Platform& platform,
            std::unique_ptr<NativeWindow> native)
     : application_(application)
-    , object_(object)
+    , module_(module)
     , platform_(platform)
     , native_(std::move(native)) {}
 
@@ -18,11 +18,9 @@ Form::~Form() {
     controls_.clear();
 }
 
-const Control* Form::peek(std::string_view name, int index) const {
-    for (const Ref<Control>& control : controls_)
-        if (control->entry().name == name && control->entry().index == index)
-            return &*control;
-    return nullptr;
+const Control* Form::find(std::string_view name, int index) const {
+    const std::optional<Place> place = placeOf(module_.definition, name, index);
+    return place ? &at(*place) : nullptr;
 }
 
 void Form::raise(Handler handler) {

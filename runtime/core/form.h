@@ -4,7 +4,6 @@
 
 #include "runtime/core/controls.h"
 
-#include <cassert>
 #include <memory>
 #include <vector>
 
@@ -12,22 +11,26 @@ namespace runtime {
 
 class Form : public Object {
 public:
-    Form(const AppDescriptor& application, const WindowObject& object, Platform& platform,
+    Form(const AppDescriptor& application, const FormModule& module, Platform& platform,
          std::unique_ptr<NativeWindow> native);
 
     const AppDescriptor& application() const { return application_; }
-    const WindowObject& object() const { return object_; }
+    const FormModule& module() const { return module_; }
     NativeWindow& native() const { return *native_; }
 
-    // A new reference to a control: a step to a place settled when the program was compiled.
+    // A new reference to a control: a step to a place settled when the program was compiled. An
+    // Index beyond the array raises a run-time error.
     template <class C>
     Ref<C> fetch(Member<C> member, int index = 0) const {
-        assert(index >= 0 && static_cast<std::size_t>(index) < member.count);
-        return Ref<C>::share(static_cast<C&>(*controls_[member.places[static_cast<std::size_t>(index)]]));
+        if (index < 0 || static_cast<std::size_t>(index) >= member.count)
+            raiseMissingElement(member.name, index);
+        return Ref<C>::share(static_cast<C&>(at(member.places[static_cast<std::size_t>(index)])));
     }
 
-    // The control's record without taking a reference, for looking at it; null if there is none.
-    const Control* peek(std::string_view name, int index = noIndex) const;
+    // The control's record at a place, without taking a reference.
+    Control& at(Place place) const { return *controls_.at(place - 1); }
+    // The control's record by name, for looking at it; null if there is none.
+    const Control* find(std::string_view name, int index = noIndex) const;
     const std::vector<Ref<Control>>& controls() const { return controls_; }
 
     // Controls are added in definition order, which the members' places count on.
@@ -43,7 +46,7 @@ private:
     [[noreturn]] void reportUntrapped(const RuntimeError& error);
 
     const AppDescriptor& application_;
-    const WindowObject& object_;
+    const FormModule& module_;
     Platform& platform_;
     std::unique_ptr<NativeWindow> native_;
     std::vector<Ref<Control>> controls_;

@@ -9,18 +9,18 @@ namespace runtime {
 // The references are scoped, so a run-time error passing through releases them too.
 class HandlerFrame {
 public:
-    explicit HandlerFrame(Form& window)
-        : window_(Ref<Form>::share(window)) {}
+    explicit HandlerFrame(Form& form)
+        : form_(Ref<Form>::share(form)) {}
 
     template <class C>
     void set(Member<C> member, BoolProperty<C> property, bool value) {
-        const Ref<C> control = window_->fetch(member);
+        const Ref<C> control = form_->fetch(member);
         raiseIfFailed(((*control).*property.setter)(value), control->displayName(), C::interfaceName,
                       property.name);
     }
 
 private:
-    Ref<Form> window_;
+    Ref<Form> form_;
 };
 
 } // namespace runtime

@@ -25,8 +25,8 @@ void nameAfterLabels(const Form& form) {
         const ControlEntry& entry = control->entry();
         if (entry.labelledBy.empty())
             continue;
-        const Control* label = form.peek(entry.labelledBy, entry.index);
-        form.native().nameAfter(control->native(), label->native(), label->entry().caption);
+        const Control& label = *form.find(entry.labelledBy, entry.index); // labelsExist() holds
+        form.native().nameAfter(control->native(), label.native(), label.entry().caption);
     }
 }
 
@@ -43,34 +43,30 @@ void applyTabOrder(const Form& form) {
 }
 
 void connectEvents(Form& form) {
-    for (const EventBinding& binding : form.object().events) {
-        if (binding.control == formEntryName)
-            continue;
-        for (const Ref<Control>& control : form.controls())
-            if (control->entry().name == binding.control)
-                control->native().connect(binding.event,
-                                          [&form, &handler = binding.handler] { form.raise(handler); });
-    }
+    for (const EventBinding& b : form.module().events)
+        if (b.place != windowPlace)
+            form.at(b.place).native().connect(b.event, [&form, handler = b.handler] { form.raise(handler); });
 }
 
-void raiseLoad(Form& form) {
-    for (const EventBinding& binding : form.object().events)
-        if (binding.control == formEntryName && binding.event == Event::Load)
-            form.raise(binding.handler);
+// The window's own events, of which its class raises one, Load, once the controls are made.
+void raiseWindowEvents(Form& form) {
+    for (const EventBinding& b : form.module().events)
+        if (b.place == windowPlace)
+            form.raise(b.handler);
 }
 
 } // namespace
 
 Ref<Form> load(const AppDescriptor& descriptor, Platform& platform) {
-    const WindowObject& object = descriptor.startUpObject;
+    const FormModule& module = descriptor.startUpObject;
     Ref<Form> form = Ref<Form>::adopt(*new Form(
-        descriptor, object, platform, platform.createWindow(descriptor, object.definition.front())));
-    for (const ControlEntry& e : object.definition.subspan(1))
+        descriptor, module, platform, platform.createWindow(descriptor, module.definition.front())));
+    for (const ControlEntry& e : module.definition.subspan(1))
         form->add(createControl(e, form->native()));
     nameAfterLabels(*form);
     applyTabOrder(*form);
     connectEvents(*form);
-    raiseLoad(*form);
+    raiseWindowEvents(*form);
     form->native().focusFirst();
     return form;
 }

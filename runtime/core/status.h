@@ -16,15 +16,19 @@ struct [[nodiscard]] Status {
 };
 
 inline constexpr Status statusOk{0};
-// A set on a control whose widget is already gone.
+// A set on a control whose widget is already gone (E_POINTER).
 inline constexpr Status statusControlGone{static_cast<std::int32_t>(0x80004003u)};
+// A fetch of an element that a control array does not have.
+inline constexpr Status statusNoSuchElement{static_cast<std::int32_t>(0x800A0154u)};
 
-// A failed property set, raised as a run-time error. Nothing in the program traps it: it ends
-// the program through the report for untrapped errors.
+// A failed property set or fetch, raised as a run-time error. Nothing in the program traps it:
+// it ends the program through the report for untrapped errors.
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(Status status, std::string_view control, std::string_view interface,
                  std::string_view property);
+    // A fetch: `control` names the element, such as "Text1(7)".
+    RuntimeError(Status status, std::string_view control);
 
     Status status() const { return status_; }
     const std::string& control() const { return control_; }
@@ -41,6 +45,8 @@ private:
 // Every status check goes through here.
 [[noreturn]] void raiseFailedCall(Status status, std::string_view control, std::string_view interface,
                                   std::string_view property);
+
+[[noreturn]] void raiseMissingElement(std::string_view array, int index);
 
 inline void raiseIfFailed(Status status, std::string_view control, std::string_view interface,
                           std::string_view property) {

@@ -98,10 +98,10 @@ Status QtControl::setVisible(bool visible) {
     return statusOk;
 }
 
-// An option button's Click is raised when it becomes selected, by the mouse, the keyboard or a
-// set of Value, synchronously inside the selecting call.
+// Click, which only option buttons raise, comes when the button becomes selected: by the mouse, the
+// keyboard or a set of Value, synchronously inside the selecting call.
 void QtControl::connect(Event event, std::function<void()> raise) {
-    if (kind_ != ControlClass::OptionButton || event != Event::Click)
+    if (event != Event::Click)
         return;
     QObject::connect(static_cast<QAbstractButton*>(widget_.data()), &QAbstractButton::toggled, widget_,
                      [raise = std::move(raise)](bool on) {

@@ -117,10 +117,9 @@ Status Win32Control::setVisible(bool visible) {
     return statusOk;
 }
 
-// An option button's Click is raised when it becomes selected, by the mouse, the keyboard or a
-// set of Value, synchronously inside the selecting call.
+// Click, which only option buttons raise, comes when the button becomes selected (userSelected).
 void Win32Control::connect(Event event, std::function<void()> raise) {
-    if (entry_.kind == ControlClass::OptionButton && event == Event::Click)
+    if (event == Event::Click)
         click_ = std::move(raise);
 }
 
