@@ -1,10 +1,11 @@
 #pragma once
 
-// The program's window built from the real descriptor, as the widget tests drive it.
+// The program's window built from the real descriptor, as every widget test of it drives it.
 
 #include "app/application.h"
 #include "runtime/core/startup.h"
 #include "runtime/qt/qt.h"
+#include "window/form1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,16 +15,45 @@ class Form1Fixture : public QObject {
 protected:
     runtime::Ref<runtime::Form> form_ = runtime::load(app::descriptor);
 
+    QWidget& window() const { return runtime::qt::window(*form_); }
+
+    // A control's widget by the name the error report gives it: "Picture1", "Text1(2)".
     QWidget* widget(const QString& name) const {
-        return runtime::qt::window(*form_).findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        const int index = name.contains('(') ? name.section('(', 1).chopped(1).toInt() : runtime::noIndex;
+        const runtime::Control* control = form_->find(name.section('(', 0, 0).toStdString(), index);
+        return control ? runtime::qt::widget(*control) : nullptr;
     }
-    void selectMode(const char* option) {
-        QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(option)), Qt::LeftButton);
+    QAbstractButton* option(const QString& name) const {
+        return qobject_cast<QAbstractButton*>(widget(name));
     }
+    void selectMode(const QString& name) { QTest::mouseClick(option(name), Qt::LeftButton); }
+
     // Shows the window and waits until it has the focus, as a user's window does.
     bool showActive() {
-        runtime::qt::window(*form_).show();
-        runtime::qt::window(*form_).activateWindow();
-        return QTest::qWaitForWindowActive(&runtime::qt::window(*form_));
+        window().show();
+        window().activateWindow();
+        return QTest::qWaitForWindowActive(&window());
+    }
+
+    // What a handler leaves behind: nothing, every reference released again. Empty when so.
+    QString referencesTaken() const {
+        if (form_->refCount() != 1)
+            return QString("the window holds %1 references").arg(form_->refCount());
+        for (const runtime::Ref<runtime::Control>& c : form_->controls())
+            if (c->refCount() != 1)
+                return QString("%1 holds %2 references").arg(c->displayName().c_str()).arg(c->refCount());
+        return {};
+    }
+
+    // Exactly one option selected and one diagram visible, the selected circuit's. Empty when so.
+    QString modeBroken() const {
+        const bool mono = option("Option1")->isChecked();
+        if (mono == option("Option2")->isChecked())
+            return "not exactly one option button selected";
+        if (widget("Picture1")->isHidden() == widget("Picture2")->isHidden())
+            return "not exactly one picture box visible";
+        if (widget("Picture2")->isHidden() == mono)
+            return "the visible picture box is not the selected circuit's";
+        return referencesTaken();
     }
 };

@@ -4,8 +4,6 @@
 // events a switch sends.
 
 #include "form1_fixture.h"
-#include "runtime/core/startup.h"
-#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -34,13 +32,13 @@ private slots:
 
     // A frame named as its title bar is, whose children are the 18 controls.
     void windowIsAFrame() {
-        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&qt::window(*form_));
-        QCOMPARE(window->role(), QAccessible::Window);
-        QCOMPARE(window->text(QAccessible::Name), "Form1");
-        QVERIFY(window->state().active);
-        QCOMPARE(window->childCount(), 18);
-        for (int i = 0; i < window->childCount(); ++i)
-            QCOMPARE(window->child(i)->parent(), window);
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window());
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QCOMPARE(frame->text(QAccessible::Name), "Form1");
+        QVERIFY(frame->state().active);
+        QCOMPARE(frame->childCount(), 18);
+        for (int i = 0; i < frame->childCount(); ++i)
+            QCOMPARE(frame->child(i)->parent(), frame);
     }
 
     void controls_data() {

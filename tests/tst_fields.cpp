@@ -2,8 +2,6 @@
 // from the circuit mode. On the offscreen platform.
 
 #include "form1_fixture.h"
-#include "runtime/core/startup.h"
-#include "runtime/qt/qt.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -12,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
@@ -30,7 +29,7 @@ class tst_Fields : public Form1Fixture {
         option.subControls = QStyle::SC_All;
         const QRect arrow =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
-        return combo->mapTo(&qt::window(*form_), arrow.center());
+        return combo->mapTo(&window(), arrow.center());
     }
 
 private slots:
@@ -41,67 +40,65 @@ private slots:
         QCOMPARE(focusName(), "Text1(0)");
     }
 
-    void controlsAreCreatedInDefinitionOrder() {
-        QStringList names;
-        for (QObject* child : qt::window(*form_).children())
+    // Created in the definition's order; the keyboard's order is TabIndex order, labels, which
+    // never take the focus, and picture boxes included.
+    void controlsAreCreatedAndChainedInOrder() {
+        QStringList created;
+        for (QObject* child : window().children())
             if (child->isWidgetType())
-                names << child->objectName();
-        const QStringList expected{"Picture2",  "Picture1",  "Option2",   "Option1",   "Combo1(2)",
-                                   "Combo1(1)", "Combo1(0)", "Text1(2)",  "Text1(1)",  "Text1(0)",
-                                   "Label2(4)", "Label2(3)", "Label2(2)", "Label2(1)", "Label2(0)",
-                                   "Label1(2)", "Label1(1)", "Label1(0)"};
-        QCOMPARE(names, expected);
-        QList<int> tabIndices;
-        for (const Ref<Control>& c : form_->controls())
-            tabIndices << c->entry().tabIndex;
-        std::sort(tabIndices.begin(), tabIndices.end());
-        for (int i = 0; i < 18; ++i)
-            QCOMPARE(tabIndices.at(i), i);
+                created << child->objectName();
+        QCOMPARE(created,
+                 (QStringList{"Picture2", "Picture1", "Option2", "Option1", "Combo1(2)", "Combo1(1)",
+                              "Combo1(0)", "Text1(2)", "Text1(1)", "Text1(0)", "Label2(4)", "Label2(3)",
+                              "Label2(2)", "Label2(1)", "Label2(0)", "Label1(2)", "Label1(1)", "Label1(0)"}));
+        QStringList chained;
+        for (QWidget* w : qt::tabOrder(*form_))
+            chained << w->objectName();
+        QCOMPARE(chained,
+                 (QStringList{"Label1(0)", "Label1(1)", "Label1(2)", "Text1(0)", "Text1(1)", "Text1(2)",
+                              "Combo1(0)", "Combo1(1)", "Combo1(2)", "Label2(0)", "Label2(1)", "Label2(2)",
+                              "Label2(3)", "Label2(4)", "Option1", "Option2", "Picture1", "Picture2"}));
     }
 
+    // Each row where it stands (in pixels: the twips over 15), with its caption and the name a
+    // screen reader gives it; a selector shows the start of its text.
     void rows_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("twips");
         QTest::addColumn<QRect>("pixels");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken"); // the name assistive technology announces
         const QStringList entries{"R1", "R2", "C3"};
         for (int i = 0; i < 3; ++i) {
-            const int top = 1080 + 360 * i;
-            QTest::addRow("Label1(%d)", i) << QString("Label1(%1)").arg(i) << QRect(240, top, 255, 255)
-                                           << QRect(16, top / 15, 17, 17) << entries[i] << entries[i];
-            QTest::addRow("Text1(%d)", i) << QString("Text1(%1)").arg(i) << QRect(600, top, 495, 285)
-                                          << QRect(40, top / 15, 33, 19) << "" << entries[i];
-            QTest::addRow("Combo1(%d)", i) << QString("Combo1(%1)").arg(i) << QRect(1200, top, 855, 315)
-                                           << QRect(80, top / 15, 57, 21) << "Combo1" << entries[i];
+            const int top = 72 + 24 * i;
+            QTest::addRow("Label1(%d)", i)
+                << QString("Label1(%1)").arg(i) << QRect(16, top, 17, 17) << entries[i] << entries[i];
+            QTest::addRow("Text1(%d)", i)
+                << QString("Text1(%1)").arg(i) << QRect(40, top, 33, 19) << "" << entries[i];
+            QTest::addRow("Combo1(%d)", i)
+                << QString("Combo1(%1)").arg(i) << QRect(80, top, 57, 21) << "Combo1" << entries[i];
         }
         const QStringList results{"IZLAZ VISOK XX.XX S", "IZLAZ NIZAK XX.XX S", "DUZINA CIKLUSA XX.XX S",
                                   "FREKFENCIJA XXXX HZ", "RADNI CIKLUS XXX %"};
-        for (int i = 0; i < 5; ++i) {
-            const int top = 2280 + 360 * i;
-            QTest::addRow("Label2(%d)", i) << QString("Label2(%1)").arg(i) << QRect(240, top, 2055, 255)
-                                           << QRect(16, top / 15, 137, 17) << results[i] << results[i];
-        }
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("Label2(%d)", i) << QString("Label2(%1)").arg(i) << QRect(16, 152 + 24 * i, 137, 17)
+                                           << results[i] << results[i];
     }
     void rows() {
         QFETCH(QString, name);
-        QFETCH(QRect, twips);
         QFETCH(QRect, pixels);
         QFETCH(QString, caption);
         QFETCH(QString, spoken);
-        const QString array = name.section('(', 0, 0);
-        const int index = name.section('(', 1).chopped(1).toInt();
-        const ControlEntry& entry = form_->find(array.toStdString(), index)->entry();
-        QCOMPARE(QRect(entry.rect.left, entry.rect.top, entry.rect.width, entry.rect.height), twips);
         QCOMPARE(widget(name)->geometry(), pixels);
         if (auto* label = qobject_cast<QLabel*>(widget(name)))
             QCOMPARE(label->text(), caption);
         else if (auto* edit = qobject_cast<QLineEdit*>(widget(name)))
             QCOMPARE(edit->text(), caption);
-        else
-            QCOMPARE(qobject_cast<QComboBox*>(widget(name))->currentText(), caption);
+        else if (auto* combo = qobject_cast<QComboBox*>(widget(name))) {
+            QCOMPARE(combo->currentText(), caption);
+            QCOMPARE(combo->lineEdit()->cursorPosition(), 0); // "C" first, where the field is narrow
+        }
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget(name));
-        if (array == "Combo1") {
+        if (name.startsWith("Combo1")) {
             // Qt on Linux names a selector by its text and announces its label through a relation.
             const auto labels = accessible->relations(QAccessible::Label);
             QCOMPARE(labels.size(), 1);
@@ -139,7 +136,7 @@ private slots:
     }
 
     void labelsNeverTakeFocus() {
-        for (QLabel* label : qt::window(*form_).findChildren<QLabel*>()) {
+        for (QLabel* label : window().findChildren<QLabel*>()) {
             QTest::mouseClick(label, Qt::LeftButton);
             QVERIFY(focus() != label);
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -165,19 +162,19 @@ private slots:
         QVERIFY(combo->isEditable());
         combo->setFocus();
         const QString text = combo->currentText();
-        QWindow* window = qt::window(*form_).windowHandle();
+        QWindow* handle = window().windowHandle();
         const auto act = [&](const QString& how) {
             if (how == "arrow")
-                QTest::mouseClick(window, Qt::LeftButton, {}, arrowOf(combo));
+                QTest::mouseClick(handle, Qt::LeftButton, {}, arrowOf(combo));
             else if (how == "click outside")
-                QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(10, 320)); // below the result lines
+                QTest::mouseClick(handle, Qt::LeftButton, {}, QPoint(10, 320)); // below the result lines
             else // to the window that has the keyboard: the list's, while it is open
                 QTest::keySequence(QGuiApplication::focusWindow(), QKeySequence(how));
         };
 
         act(open);
         QWidget* list = combo->view()->window();
-        QVERIFY(list != &qt::window(*form_));
+        QVERIFY(list != &window());
         QTRY_VERIFY(list->isVisible());
         QCOMPARE(QApplication::activePopupWidget(), list);
         QCOMPARE(combo->count(), 0);
@@ -249,15 +246,51 @@ private slots:
                 widget("Picture1")->isVisible());
     }
 
-    void resultLinesReadOnTheirBackground() {
+    // The result lines stand on system colour 9, an active title bar's text colour, with text that
+    // reads on it: the theme's own where it does, else white on dark and black on light. They
+    // follow a change of theme while the window is open.
+    void resultLinesFollowTheTheme_data() {
+        QTest::addColumn<QColor>("titleText"); // system colour 9
+        QTest::addColumn<QColor>("themeText");
+        QTest::addColumn<QColor>("shown");
+        QTest::newRow("theme's text reads") << QColor(Qt::white) << QColor(Qt::black) << QColor(Qt::black);
+        QTest::newRow("dark on dark")
+            << QColor(0x20, 0x20, 0x20) << QColor(0x40, 0x40, 0x40) << QColor(Qt::white);
+        QTest::newRow("light on light")
+            << QColor(0xf0, 0xf0, 0xf0) << QColor(0xd0, 0xd0, 0xd0) << QColor(Qt::black);
+    }
+    void resultLinesFollowTheTheme() {
+        QFETCH(QColor, titleText);
+        QFETCH(QColor, themeText);
+        QFETCH(QColor, shown);
+        const QPalette original = QApplication::palette();
+        QPalette theme = original;
+        theme.setColor(QPalette::Active, QPalette::HighlightedText, titleText);
+        theme.setColor(QPalette::WindowText, themeText);
+        QApplication::setPalette(theme);
         for (int i = 0; i < 5; ++i) {
             auto* line = qobject_cast<QLabel*>(widget(QString("Label2(%1)").arg(i)));
             QVERIFY(line->autoFillBackground());
-            const QColor back = line->palette().color(QPalette::Window);
-            QCOMPARE(back, QApplication::palette().color(QPalette::Active, QPalette::HighlightedText));
-            const QColor text = line->palette().color(QPalette::WindowText);
-            QVERIFY(std::abs(qGray(text.rgb()) - qGray(back.rgb())) >= 96);
+            QTRY_COMPARE(line->palette().color(QPalette::Window), titleText);
+            QCOMPARE(line->palette().color(QPalette::WindowText), shown);
         }
+        QApplication::setPalette(original);
+    }
+
+    // Where the screen ends below a selector, its list opens above it.
+    void listOpensAboveAtTheScreensBottom() {
+        const QRect screen = window().screen()->availableGeometry();
+        window().move(window().x(), screen.bottom() - 110);
+        auto* combo = qobject_cast<QComboBox*>(widget("Combo1(0)"));
+        combo->setFocus();
+        combo->showPopup();
+        QWidget* list = combo->view()->window();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->geometry().bottom(), combo->mapToGlobal(QPoint(0, 0)).y() - 1);
+        QCOMPARE(list->geometry().left(), combo->mapToGlobal(QPoint(0, 0)).x());
+        combo->hidePopup();
+        QTRY_VERIFY(!list->isVisible());
+        window().move(window().x(), screen.top() + 50);
     }
 };
 

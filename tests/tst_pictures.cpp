@@ -1,22 +1,10 @@
 // The diagrams in their boxes: natural size, one image pixel per device pixel, anchored at the
 // inner top-left corner and cut at the inner edge. Run at 96 dpi and at a ratio of 1.25.
 
-#include "app/application.h"
-#include "runtime/core/startup.h"
-#include "runtime/qt/qt.h"
+#include "form1_fixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QTest>
-
-using namespace runtime;
-
-class tst_Pictures : public QObject {
+class tst_Pictures : public Form1Fixture {
     Q_OBJECT
-
-    Ref<Form> form_ = load(app::descriptor);
-
-    QWidget* widget(const char* name) const { return qt::widget(*form_->find(name)); }
 
     // Where the image shows in a grab of its box: the grab holds the image's visible part
     // pixel for pixel, starting at the border's width in device pixels.
@@ -33,8 +21,9 @@ class tst_Pictures : public QObject {
 
 private slots:
     void initTestCase() {
-        qt::window(*form_).show();
-        QVERIFY(QTest::qWaitForWindowExposed(&qt::window(*form_)));
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QCOMPARE(window().devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     }
 
     void diagramShowsAtNaturalSize_data() {
@@ -50,11 +39,11 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, box);
         QFETCH(QString, file);
-        QTest::mouseClick(qobject_cast<QAbstractButton*>(widget(qPrintable(option))), Qt::LeftButton);
+        selectMode(option);
         const QImage image = QImage(file).convertToFormat(QImage::Format_RGB32);
         QVERIFY(!image.isNull());
-        const qreal ratio = widget(qPrintable(box))->devicePixelRatioF();
-        const QImage grab = widget(qPrintable(box))->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = widget(box)->devicePixelRatioF();
+        const QImage grab = widget(box)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
         const QImage shown = visiblePart(grab, image);
         QVERIFY2(!shown.isNull(), "the image is not in the box pixel for pixel");

@@ -2,12 +2,8 @@
 // window must still be in one of its two modes, with every caption as defined and no reference
 // left taken. The seed is printed; TVORKA1_SEED replays a run, TVORKA1_EVENTS changes its length.
 
-#include "app/application.h"
-#include "runtime/core/startup.h"
-#include "runtime/qt/qt.h"
+#include "form1_fixture.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QTest>
@@ -43,16 +39,11 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const
 
 } // namespace
 
-class tst_Random : public QObject {
+class tst_Random : public Form1Fixture {
     Q_OBJECT
 
-    Ref<Form> form_ = load(app::descriptor);
     std::mt19937_64 random_;
     std::deque<QString> recent_; // the last events, for the failure message
-    QHash<QWidget*, QString> captions_;
-
-    QWidget& window() const { return qt::window(*form_); }
-    QWidget* widget(const char* name) const { return qt::widget(*form_->find(name)); }
 
     int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
     template <class T, std::size_t N>
@@ -155,28 +146,23 @@ class tst_Random : public QObject {
         }
     }
 
-    // What must hold after every event.
+    // What must hold after every event: one of the two modes, every caption as the definition
+    // gives it, no reference left taken.
     QString broken() const {
-        auto* option1 = qobject_cast<QAbstractButton*>(widget("Option1"));
-        auto* option2 = qobject_cast<QAbstractButton*>(widget("Option2"));
-        if (option1->isChecked() == option2->isChecked())
-            return "not exactly one option button selected";
-        if (widget("Picture1")->isHidden() == widget("Picture2")->isHidden())
-            return "not exactly one picture box visible";
-        if (widget("Picture2")->isHidden() == option1->isChecked())
-            return "the visible picture box is not the selected circuit's";
-        for (auto it = captions_.begin(); it != captions_.end(); ++it) {
-            const QString now = qobject_cast<QLabel*>(it.key())
-                                    ? qobject_cast<QLabel*>(it.key())->text()
-                                    : qobject_cast<QAbstractButton*>(it.key())->text();
-            if (now != it.value())
-                return QString("the caption of %1 changed to '%2'").arg(it.key()->objectName(), now);
+        if (const QString fault = modeBroken(); !fault.isEmpty())
+            return fault;
+        for (const ControlEntry& e : form1::definition) {
+            const QString name = QString::fromStdString(displayName(e));
+            QString now;
+            if (auto* label = qobject_cast<QLabel*>(widget(name)))
+                now = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget(name)))
+                now = button->text();
+            else
+                continue;
+            if (now != QString::fromUtf8(e.caption.data(), static_cast<qsizetype>(e.caption.size())))
+                return QString("the caption of %1 changed to '%2'").arg(name, now);
         }
-        if (form_->refCount() != 1)
-            return QString("the window holds %1 references").arg(form_->refCount());
-        for (const Ref<Control>& c : form_->controls())
-            if (c->refCount() != 1)
-                return QString("%1 holds %2 references").arg(c->displayName().c_str()).arg(c->refCount());
         return {};
     }
 
@@ -241,15 +227,7 @@ class tst_Random : public QObject {
 private slots:
     void initTestCase() {
         qtTestHandler = qInstallMessageHandler(dropPlatformLimits);
-        window().show();
-        window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window()));
-        for (const Ref<Control>& c : form_->controls())
-            if (auto* label = qobject_cast<QLabel*>(qt::widget(*c)))
-                captions_.insert(label, label->text());
-            else if (auto* button = qobject_cast<QAbstractButton*>(qt::widget(*c)))
-                captions_.insert(button, button->text());
-        QCOMPARE(captions_.size(), 10); // 3 entry labels, 5 result lines, 2 option buttons
+        QVERIFY(showActive());
     }
 
     void randomInputKeepsTheWindowConsistent() {

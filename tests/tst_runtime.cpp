@@ -175,11 +175,15 @@ private slots:
         // Selecting the selected button again raises nothing.
         QCOMPARE(b->setValue(true), statusOk);
         QCOMPARE(ran(), "B");
-        // False clears it, even though Qt keeps an exclusive group's checked button.
+        // False clears it, even though Qt keeps an exclusive group's checked button, and the group
+        // stays one: selecting two in turn leaves the second alone selected.
         QCOMPARE(b->setValue(false), statusOk);
         QCOMPARE(selected(*form), "");
         QCOMPARE(ran(), "B");
         QCOMPARE(b->refCount(), 2);
+        QCOMPARE(form->fetch(OptA)->setValue(true), statusOk);
+        QCOMPARE(b->setValue(true), statusOk);
+        QCOMPARE(selected(*form), "OptB");
     }
 
     void mouseSelectsAndRaisesClickOnce() {
@@ -256,7 +260,20 @@ private slots:
         Ref<PictureBox> pic = form->fetch(Pic);
         delete qt::widget(*pic);
         QCOMPARE(pic->setVisible(true), statusControlGone);
-        QVERIFY(statusControlGone.failed());
+    }
+
+    // In every build, not only where asserts are on.
+    void fetchBeyondTheArrayRaises() {
+        Ref<Form> form = load(object);
+        try {
+            form->fetch(OptA, 1);
+            QFAIL("no run-time error");
+        } catch (const RuntimeError& e) {
+            QCOMPARE(e.status(), statusNoSuchElement);
+            QCOMPARE(QByteArray(e.what()),
+                     "run-time error 0x800A0154 (-2146827948): the control array element "
+                     "OptA(1) does not exist");
+        }
     }
 
     void unboundEventsChangeNothing() {

@@ -1,11 +1,14 @@
 #include "runtime/qt/widgets.h"
 
+#include "runtime/qt/colours.h"
 #include "runtime/qt/convert.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <algorithm>
 
@@ -93,6 +96,33 @@ void ComboBoxWidget::showPopup() {
     popup->raise();
     popup->show();
     list->setFocus();
+}
+
+ColouredLabel::ColouredLabel(const QString& caption, ColourValue background, QWidget* parent)
+    : QLabel(caption, parent)
+    , background_(background) {
+    setAutoFillBackground(true);
+    paintBackground();
+}
+
+// A change of the theme reaches the label as a change of the palette it inherits; the palette it
+// sets in turn brings one more, which changes nothing.
+void ColouredLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !painting_)
+        paintBackground();
+}
+
+// Only the background and the text are the label's own; every other colour follows the window's.
+void ColouredLabel::paintBackground() {
+    const QScopedValueRollback guard(painting_, true);
+    const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    const QColor back = resolveColour(background_, inherited);
+    QPalette own;
+    own.setColor(QPalette::Window, back);
+    own.setColor(QPalette::WindowText,
+                 qcolor(readableText(rgb(back), rgb(inherited.color(QPalette::WindowText)))));
+    setPalette(own);
 }
 
 // F4 and Alt+Down close the list. Since Qt 6.8 they also choose the list's current row, and with no

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QImage>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace runtime::qt {
@@ -31,6 +32,22 @@ private:
     void updateTabStops();
 
     const QList<OptionButtonWidget*>& group_;
+};
+
+// A label that stands on a stored colour, a system colour among them, with its text in a colour
+// that reads on it. Both follow a change of the theme while the window is open.
+class ColouredLabel : public QLabel {
+public:
+    ColouredLabel(const QString& caption, ColourValue background, QWidget* parent);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void paintBackground();
+
+    ColourValue background_;
+    bool painting_ = false;
 };
 
 // A selector: an editable field with a drop-down list. Its list opens even while empty, as a

@@ -3,7 +3,6 @@
 #include "runtime/qt/window.h"
 
 #include "runtime/qt/accessibility.h"
-#include "runtime/qt/colours.h"
 #include "runtime/qt/convert.h"
 #include "runtime/qt/qt.h"
 #include "runtime/qt/widgets.h"
@@ -17,16 +16,6 @@ namespace {
 
 QRect pixelRect(const TwipRect& r) {
     return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
-}
-
-// Fills a label's background, keeping its text readable.
-void paintBackground(QLabel& label, const QColor& background) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText,
-                     qcolor(readableText(rgb(background), rgb(palette.color(QPalette::WindowText)))));
-    label.setPalette(palette);
-    label.setAutoFillBackground(true);
 }
 
 // A caption wider than its label takes a smaller size of the same font rather than being cut.
@@ -46,10 +35,9 @@ QWidget* makeWidget(const ControlEntry& entry, QWidget& parent, const QList<Opti
         return new PictureBoxWidget(entry.picture, &parent);
     case ControlClass::Label: {
         // Labels never take the focus.
-        auto* label = new QLabel(qstr(entry.caption), &parent);
+        auto* label = entry.backColour ? new ColouredLabel(qstr(entry.caption), *entry.backColour, &parent)
+                                       : new QLabel(qstr(entry.caption), &parent);
         fitCaption(*label, toPixels(entry.rect.width));
-        if (entry.backColour)
-            paintBackground(*label, resolveColour(*entry.backColour, label->palette()));
         return label;
     }
     case ControlClass::TextBox:
@@ -78,6 +66,10 @@ QWidget* widget(const Control& control) {
 
 QWidget* widget(const NativeControl& control) {
     return dynamic_cast<const QtControl&>(control).widget();
+}
+
+std::vector<QWidget*> tabOrder(const Form& form) {
+    return dynamic_cast<const QtWindow&>(form.native()).tabOrder();
 }
 
 Status QtControl::setValue(bool value) {
