@@ -3,6 +3,7 @@
 // two instances, the resources, and the report of a failed set. Run under Wine by tst_windows.sh.
 // Usage: wintest program EXE ICO MONOSTABLE_BMP ASTABLE_BMP
 //        wintest fault FAULT_HOST
+//        wintest shots EXE FOLDER     (pictures of the window in both modes, for the eye)
 
 #include "window/form1.h"
 
@@ -767,6 +768,58 @@ int fault(const std::wstring& host) {
     return failures ? 1 : 0;
 }
 
+// Pictures of the whole window in both modes, as BMP files in `folder`: shots at DPI.
+void writeBmp(const std::wstring& path, const Bitmap& image) {
+    const std::uint32_t stride = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
+    std::vector<unsigned char> file(54 + static_cast<std::size_t>(stride) * image.height);
+    auto put = [&](std::size_t at, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file[at + i] = static_cast<unsigned char>(value >> 8 * i);
+    };
+    file[0] = 'B', file[1] = 'M';
+    put(2, static_cast<std::uint32_t>(file.size()), 4), put(10, 54, 4), put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(image.width), 4), put(22, static_cast<std::uint32_t>(image.height), 4);
+    put(26, 1, 2), put(28, 24, 2);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            put(54 + static_cast<std::size_t>(stride) * (image.height - 1 - y) + 3u * x, image.at(x, y), 3);
+    std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                        static_cast<std::streamsize>(file.size()));
+}
+
+Bitmap grabWindow(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    Bitmap shot{r.right - r.left, r.bottom - r.top, {}};
+    const HDC screen = GetDC(nullptr);
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) {
+            const COLORREF c = GetPixel(screen, r.left + x, r.top + y);
+            shot.pixels.push_back(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
+        }
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+int shots(const std::wstring& exe, const std::wstring& folder) {
+    Program p = launch(exe);
+    if (!waitWindow(p))
+        return 1;
+    const Shown s = identify(p.window);
+    waitFor([&] { return inMode(s, true); });
+    Sleep(500);
+    const std::wstring dpi = std::to_wstring(s.dpi);
+    writeBmp(folder + L"\\tvorka1-" + dpi + L"dpi-monostable.bmp", grabWindow(p.window));
+    SendMessageW(s["Option2"], BM_CLICK, 0, 0);
+    waitFor([&] { return inMode(s, false); });
+    Sleep(500);
+    writeBmp(folder + L"\\tvorka1-" + dpi + L"dpi-astable.bmp", grabWindow(p.window));
+    PostMessageW(p.window, WM_CLOSE, 0, 0);
+    exitCode(p);
+    end(p);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -777,6 +830,8 @@ int wmain(int argc, wchar_t** argv) {
         return program(argv[2], argv[3], argv[4], argv[5]);
     if (mode == L"fault" && argc == 3)
         return fault(argv[2]);
+    if (mode == L"shots" && argc == 4)
+        return shots(argv[2], argv[3]);
     std::fprintf(stderr,
                  "usage: wintest program EXE ICO MONOSTABLE_BMP ASTABLE_BMP | wintest fault FAULT_HOST\n");
     return 2;

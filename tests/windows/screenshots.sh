@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Pictures of Tvorka1 for Windows under Wine, the whole window in both modes at 96 and 120 dpi, as
+# PNG files in OUT_DIR, for looking at what the tests check.
+# Usage: bash tests/windows/screenshots.sh [OUT_DIR]    (after bash tools/windows.sh; default
+#        build-windows/screenshots)
+set -euo pipefail
+tree=$(cd "$(dirname "$0")/../.." && pwd)
+build=${TVORKA1_WINDOWS_BUILD:-$tree/build-windows}
+out=$(realpath -m "${1:-$build/screenshots}")
+mkdir -p "$out"
+for dpi in 96 120; do
+    (
+        source "$tree/tests/windows/lib.sh"
+        start_wine "$dpi"
+        scratch=$(mktemp -d)
+        cleanup_paths+=("$scratch")
+        timeout 120 wine "$build/tests/windows/tvorka1_wintest.exe" shots \
+            "$(winepath -w "$build/tvorka1.exe")" "$(winepath -w "$scratch")"
+        for bmp in "$scratch"/*.bmp; do convert "$bmp" "$out/$(basename "$bmp" .bmp).png"; done
+    )
+done
+ls "$out"
