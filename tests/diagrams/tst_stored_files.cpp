@@ -1,5 +1,5 @@
-#include "pictures/bmp.h"
-#include "window/diagrams/diagrams.h"
+#include "generators/diagrams/diagrams.h"
+#include "generators/pictures/bmp.h"
 
 #include <QFile>
 #include <QTest>

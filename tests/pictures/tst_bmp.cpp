@@ -1,4 +1,4 @@
-#include "pictures/bmp.h"
+#include "generators/pictures/bmp.h"
 
 #include <QImage>
 #include <QTest>

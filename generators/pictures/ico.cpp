@@ -1,6 +1,6 @@
-#include "pictures/ico.h"
+#include "generators/pictures/ico.h"
 
-#include "pictures/bytes.h"
+#include "generators/pictures/bytes.h"
 
 namespace pictures {
 

@@ -1,6 +1,6 @@
-#include "pictures/png.h"
+#include "generators/pictures/png.h"
 
-#include "pictures/bytes.h"
+#include "generators/pictures/bytes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "pictures/bmp.h"
+#include "generators/pictures/bmp.h"
 
-#include "pictures/bytes.h"
+#include "generators/pictures/bytes.h"
 
 namespace pictures {
 
