@@ -1,60 +1,39 @@
 #include "generators/pictures/ico.h"
 
-#include "generators/pictures/bytes.h"
+#include "generators/pictures/dib.h"
 
 namespace pictures {
 
 namespace {
 
-// Rows of a DIB are padded to whole 32-bit words.
-int strideOf(int width, int bits) {
-    return (width * bits + 31) / 32 * 4;
+// Rows bottom first, `bits` to a pixel packed from the high end of each byte.
+template <class Value>
+void putPackedRows(Bytes& out, int size, int bits, Value value) {
+    const int perByte = 8 / bits;
+    for (int y = size - 1; y >= 0; --y) {
+        Bytes row(static_cast<std::size_t>(rowStride(size, bits)), 0);
+        for (int x = 0; x < size; ++x)
+            row[static_cast<std::size_t>(x / perByte)] |=
+                static_cast<std::uint8_t>(value(x, y) << (8 - bits * (x % perByte + 1)));
+        out.insert(out.end(), row.begin(), row.end());
+    }
 }
 
-// A BITMAPINFOHEADER, palette, XOR bits and AND mask, rows bottom-up, as an
-// icon directory entry points at.
+// The image as an icon directory entry points at it: information header, palette, the colour
+// (XOR) rows and the transparency (AND) mask.
 Bytes dib(const IndexedImage& image) {
     const int n = image.size;
-    const int xorStride = strideOf(n, image.bits);
-    const int andStride = strideOf(n, 1);
-    const auto imageBytes = static_cast<std::uint32_t>((xorStride + andStride) * n);
+    const auto imageBytes = static_cast<std::uint32_t>((rowStride(n, image.bits) + rowStride(n, 1)) * n);
 
     Bytes out;
-    put32le(out, 40);
-    put32le(out, static_cast<std::uint32_t>(n));
-    put32le(out, static_cast<std::uint32_t>(2 * n)); // XOR and AND halves
-    put16le(out, 1);
-    put16le(out, static_cast<unsigned>(image.bits));
-    put32le(out, 0); // BI_RGB
-    put32le(out, imageBytes);
-    put32le(out, 0);
-    put32le(out, 0);
-    put32le(out, 0);
-    put32le(out, 0);
+    putBitmapInfoHeader(out, n, 2 * n, image.bits, imageBytes); // both halves count in the height
     for (Rgb c : image.palette) {
-        put8(out, c.b);
-        put8(out, c.g);
-        put8(out, c.r);
+        putBgr(out, c);
         put8(out, 0);
     }
-
-    const int perByte = 8 / image.bits;
-    for (int y = n - 1; y >= 0; --y) {
-        Bytes row(static_cast<std::size_t>(xorStride), 0);
-        for (int x = 0; x < n; ++x) {
-            const int index = image.at(x, y) == transparent ? 0 : image.at(x, y);
-            const int shift = 8 - image.bits * (x % perByte + 1);
-            row[static_cast<std::size_t>(x / perByte)] |= static_cast<std::uint8_t>(index << shift);
-        }
-        out.insert(out.end(), row.begin(), row.end());
-    }
-    for (int y = n - 1; y >= 0; --y) {
-        Bytes row(static_cast<std::size_t>(andStride), 0);
-        for (int x = 0; x < n; ++x)
-            if (image.at(x, y) == transparent)
-                row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-        out.insert(out.end(), row.begin(), row.end());
-    }
+    putPackedRows(out, n, image.bits,
+                  [&](int x, int y) { return image.at(x, y) == transparent ? 0 : image.at(x, y); });
+    putPackedRows(out, n, 1, [&](int x, int y) { return image.at(x, y) == transparent ? 1 : 0; });
     return out;
 }
 

@@ -18,7 +18,39 @@ std::uint32_t crc32(const Bytes& data, std::size_t from) {
     return crc ^ 0xFFFFFFFFu;
 }
 
-void pngChunk(Bytes& out, const char* type, const Bytes& data) {
+std::uint32_t adler32(const Bytes& data) {
+    std::uint32_t a = 1, b = 0;
+    for (std::uint8_t byte : data) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    return (b << 16) | a;
+}
+
+// The data as deflate's stored blocks, at most 65535 bytes each: no compressor, so no compressor's
+// version can change the bytes.
+void deflateStored(Bytes& out, const Bytes& data) {
+    std::size_t pos = 0;
+    do {
+        const std::size_t len = std::min<std::size_t>(data.size() - pos, 0xFFFF);
+        put8(out, pos + len == data.size() ? 1 : 0); // last block
+        put16le(out, static_cast<unsigned>(len));
+        put16le(out, static_cast<unsigned>(~len & 0xFFFF));
+        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(pos),
+                   data.begin() + static_cast<std::ptrdiff_t>(pos + len));
+        pos += len;
+    } while (pos < data.size());
+}
+
+Bytes zlibStored(const Bytes& data) {
+    Bytes out{0x78, 0x01};
+    deflateStored(out, data);
+    put32be(out, adler32(data));
+    return out;
+}
+
+// Length, type, data and the CRC of type and data.
+void putChunk(Bytes& out, const char* type, const Bytes& data) {
     put32be(out, static_cast<std::uint32_t>(data.size()));
     const std::size_t start = out.size();
     for (int i = 0; i < 4; ++i)
@@ -27,14 +59,12 @@ void pngChunk(Bytes& out, const char* type, const Bytes& data) {
     put32be(out, crc32(out, start));
 }
 
-} // namespace
-
-Bytes encodePng(const IndexedImage& image) {
-    const int n = image.size;
+// Scanlines top first, each after its filter byte (none), of red, green, blue and alpha.
+Bytes rgbaRows(const IndexedImage& image) {
     Bytes raw;
-    for (int y = 0; y < n; ++y) {
-        put8(raw, 0); // filter: none
-        for (int x = 0; x < n; ++x) {
+    for (int y = 0; y < image.size; ++y) {
+        put8(raw, 0);
+        for (int x = 0; x < image.size; ++x) {
             const int index = image.at(x, y);
             const Rgb c =
                 index == transparent ? Rgb{0, 0, 0} : image.palette[static_cast<std::size_t>(index)];
@@ -44,34 +74,21 @@ Bytes encodePng(const IndexedImage& image) {
             put8(raw, index == transparent ? 0 : 255);
         }
     }
+    return raw;
+}
 
-    Bytes zlib{0x78, 0x01};
-    std::size_t pos = 0;
-    do {
-        const std::size_t len = std::min<std::size_t>(raw.size() - pos, 0xFFFF);
-        const bool last = pos + len == raw.size();
-        put8(zlib, last ? 1 : 0);
-        put16le(zlib, static_cast<unsigned>(len));
-        put16le(zlib, static_cast<unsigned>(~len & 0xFFFF));
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
-                    raw.begin() + static_cast<std::ptrdiff_t>(pos + len));
-        pos += len;
-    } while (pos < raw.size());
-    std::uint32_t a = 1, b = 0;
-    for (std::uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    put32be(zlib, (b << 16) | a);
+} // namespace
+
+Bytes encodePng(const IndexedImage& image) {
+    Bytes header;
+    put32be(header, static_cast<std::uint32_t>(image.size));
+    put32be(header, static_cast<std::uint32_t>(image.size));
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, no interlace
 
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    put32be(header, static_cast<std::uint32_t>(n));
-    put32be(header, static_cast<std::uint32_t>(n));
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, no interlace
-    pngChunk(out, "IHDR", header);
-    pngChunk(out, "IDAT", zlib);
-    pngChunk(out, "IEND", {});
+    putChunk(out, "IHDR", header);
+    putChunk(out, "IDAT", zlibStored(rgbaRows(image)));
+    putChunk(out, "IEND", {});
     return out;
 }
 
