@@ -1,7 +1,8 @@
 # The program's folders are layers: app/ -> mode/ -> window/ -> runtime/core/, and each backend of
-# the runtime over its core. A layer's targets see their own headers and those of the layers they
-# link, no others, because each layer's headers are reached through a folder of the build that
-# holds that layer alone. An include that runs the wrong way does not build.
+# the runtime over its core; beside them, each library of the build-time generators. A layer's
+# targets see their own headers and those of the layers they link, no others, because each layer's
+# headers are reached through a folder of the build that holds that layer alone. An include that
+# runs the wrong way does not build.
 function(tvorka1_layer target)
     file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}" "${CMAKE_CURRENT_SOURCE_DIR}")
     set(root "${PROJECT_BINARY_DIR}/layers/${folder}")

@@ -1,4 +1,4 @@
-#include "pictures/bmp.h"
+#include "generators/pictures/bmp.h"
 
 #include <QImage>
 #include <QTest>
@@ -47,11 +47,6 @@ void tst_Bmp::roundTrip() {
     for (int row = 0; row < height; ++row)
         for (int i = 0; i < padding; ++i)
             QCOMPARE(bytes[static_cast<std::size_t>(54 + row * rowBytes + 3 * width + i)], 0);
-    // The first stored row is the bottom one, blue first.
-    const Rgb bottomLeft = distinctPixel(0, height - 1);
-    QCOMPARE(bytes[54], bottomLeft.b);
-    QCOMPARE(bytes[55], bottomLeft.g);
-    QCOMPARE(bytes[56], bottomLeft.r);
 
     // A decoder of its own reads back every pixel where it was drawn.
     const QImage image =

@@ -1,6 +1,6 @@
-#include "pictures/svg.h"
+#include "generators/pictures/svg.h"
 
-#include "pictures/bytes.h"
+#include "generators/pictures/bytes.h"
 
 #include <cstdio>
 #include <string>

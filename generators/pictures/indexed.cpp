@@ -1,4 +1,4 @@
-#include "pictures/indexed.h"
+#include "generators/pictures/indexed.h"
 
 namespace pictures {
 

@@ -8,11 +8,11 @@
 //
 // Usage: tvorka1_icongen <output directory>
 
-#include "pictures/file.h"
-#include "pictures/ico.h"
-#include "pictures/indexed.h"
-#include "pictures/png.h"
-#include "pictures/svg.h"
+#include "generators/pictures/file.h"
+#include "generators/pictures/ico.h"
+#include "generators/pictures/indexed.h"
+#include "generators/pictures/png.h"
+#include "generators/pictures/svg.h"
 
 #include <array>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "pictures/file.h"
+#include "generators/pictures/file.h"
 
 #include <cstdio>
 #include <fstream>

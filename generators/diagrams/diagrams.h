@@ -1,9 +1,9 @@
 #pragma once
 
-#include "pictures/canvas.h"
-#include "pictures/elements.h"
-#include "pictures/render.h"
-#include "window/diagrams/glyphs.h"
+#include "generators/diagrams/glyphs.h"
+#include "generators/pictures/canvas.h"
+#include "generators/pictures/elements.h"
+#include "generators/pictures/render.h"
 
 #include <string_view>
 #include <vector>

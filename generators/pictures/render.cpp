@@ -1,4 +1,4 @@
-#include "pictures/render.h"
+#include "generators/pictures/render.h"
 
 #include <cstdlib>
 #include <stdexcept>

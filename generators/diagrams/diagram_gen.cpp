@@ -1,7 +1,7 @@
 // Writes the circuit pictures as BMP files: tvorka1_diagram_gen OUTDIR
-#include "pictures/bmp.h"
-#include "pictures/file.h"
-#include "window/diagrams/diagrams.h"
+#include "generators/diagrams/diagrams.h"
+#include "generators/pictures/bmp.h"
+#include "generators/pictures/file.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictures/canvas.h"
+#include "generators/pictures/canvas.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,7 @@
 // A square image of palette indices, as icons are drawn: each pixel names a colour of its palette
 // or is transparent. Rows top first.
 
-#include "pictures/canvas.h"
+#include "generators/pictures/canvas.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pictures/canvas.h"
-#include "pictures/elements.h"
+#include "generators/pictures/canvas.h"
+#include "generators/pictures/elements.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pictures/canvas.h"
-#include "pictures/font.h"
+#include "generators/pictures/canvas.h"
+#include "generators/pictures/font.h"
 
 #include <algorithm>
 #include <string_view>

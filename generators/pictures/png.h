@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictures/indexed.h"
+#include "generators/pictures/indexed.h"
 
 #include <cstdint>
 #include <vector>

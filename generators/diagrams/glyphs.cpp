@@ -1,4 +1,4 @@
-#include "window/diagrams/glyphs.h"
+#include "generators/diagrams/glyphs.h"
 
 namespace diagrams {
 

@@ -1,4 +1,4 @@
-#include "window/diagrams/diagrams.h"
+#include "generators/diagrams/diagrams.h"
 
 namespace diagrams {
 namespace {

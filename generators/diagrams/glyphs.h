@@ -2,7 +2,7 @@
 
 // The letters of the diagrams, drawn by hand in the pixel font.
 
-#include "pictures/font.h"
+#include "generators/pictures/font.h"
 
 namespace diagrams::fonts {
 

@@ -1,4 +1,4 @@
-#include "pictures/font.h"
+#include "generators/pictures/font.h"
 
 #include <algorithm>
 
