@@ -230,14 +230,13 @@ void checkControls(const Shown& s, bool monostable) {
         const bool visible = e.kind != ControlClass::PictureBox || (e.name == "Picture2") == monostable;
         check((IsWindowVisible(hwnd) != 0) == visible, name + (visible ? " is visible" : " is hidden"));
     }
-    // The z-order, which the dialog manager walks with Tab, is the tab order.
-    std::vector<int> order;
+    // The z-order, which the dialog manager walks with Tab, is the keyboard's order of all 18.
+    std::string order;
     for (HWND child = GetWindow(s.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        order.push_back(form1::definition[static_cast<std::size_t>(GetDlgCtrlID(child))].tabIndex);
-    bool ascending = order.size() == 18;
-    for (std::size_t i = 0; i < order.size(); ++i)
-        ascending = ascending && order[i] == static_cast<int>(i);
-    check(ascending, "the controls lie in TabIndex order, 0 to 17");
+        (order += ' ') += nameOf(form1::definition[static_cast<std::size_t>(GetDlgCtrlID(child))]);
+    check(order == " Label1(0) Label1(1) Label1(2) Text1(0) Text1(1) Text1(2) Combo1(0) Combo1(1) Combo1(2) "
+                   "Label2(0) Label2(1) Label2(2) Label2(3) Label2(4) Option1 Option2 Picture1 Picture2",
+          "the controls lie in the keyboard's order:" + order);
 }
 
 // --- Keyboard and mouse ---------------------------------------------------------------------------
@@ -783,8 +782,8 @@ void writeBmp(const std::wstring& path, const Bitmap& image) {
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x)
             put(54 + static_cast<std::size_t>(stride) * (image.height - 1 - y) + 3u * x, image.at(x, y), 3);
-    std::ofstream(path.c_str(), std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
-                                                        static_cast<std::streamsize>(file.size()));
+    std::ofstream(path.c_str(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
 }
 
 Bitmap grabWindow(HWND hwnd) {
