@@ -9,14 +9,47 @@ function(tvorka1_layer target)
     set(view "${root}/${folder}")
     get_filename_component(parent "${view}" DIRECTORY)
     file(MAKE_DIRECTORY "${parent}")
+    file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     file(CREATE_LINK "${CMAKE_CURRENT_SOURCE_DIR}" "${view}" RESULT linked SYMBOLIC)
     if(NOT linked EQUAL 0)
         # Where symbolic links are not allowed (Windows without developer mode), a copy of the
         # headers, made again whenever one of them changes.
-        file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
         file(REMOVE_RECURSE "${view}")
         file(COPY ${headers} DESTINATION "${view}")
         set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${headers})
     endif()
     target_include_directories(${target} PUBLIC "${root}")
+
+    # Every header compiles within its own layer, so that one which includes a layer above it
+    # fails here, even in a layer of headers alone, and not only where a higher layer includes it.
+    set(check "${CMAKE_CURRENT_BINARY_DIR}/${target}_headers.cpp")
+    set(includes "// Generated: every header of ${folder}, compiled on its own layer's include path.\n")
+    foreach(header IN LISTS headers)
+        get_filename_component(name "${header}" NAME)
+        string(APPEND includes "#include \"${folder}/${name}\"\n")
+    endforeach()
+    file(CONFIGURE OUTPUT "${check}" CONTENT "${includes}")
+    target_sources(${target} PRIVATE "${check}")
+    set_property(GLOBAL APPEND PROPERTY TVORKA1_LAYERS ${target})
+endfunction()
+
+# Called once every layer is defined: no layer reaches the whole source tree (or a folder that
+# holds other layers) through an include folder of its own, which would let an include run up a
+# layer past the walls.
+function(tvorka1_check_layers)
+    get_property(layers GLOBAL PROPERTY TVORKA1_LAYERS)
+    foreach(target IN LISTS layers)
+        get_target_property(private ${target} INCLUDE_DIRECTORIES)
+        get_target_property(public ${target} INTERFACE_INCLUDE_DIRECTORIES)
+        foreach(folder IN LISTS private public)
+            string(REGEX REPLACE "^\\$<BUILD_INTERFACE:(.*)>$" "\\1" folder "${folder}")
+            foreach(top IN ITEMS "${PROJECT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/runtime"
+                    "${PROJECT_SOURCE_DIR}/generators")
+                if(folder STREQUAL top OR folder STREQUAL "${top}/")
+                    message(FATAL_ERROR "${target} includes from ${folder}, past the layers' walls: "
+                        "reach a layer through the target that defines it")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
 endfunction()
