@@ -95,8 +95,9 @@ start_wine() {
         printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n'
         [[ -z "$dpi" ]] || printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi"
     } >"$settings"
-    wine_run 30 reg import "$(winepath_of "$settings")" >/dev/null 2>&1 ||
-        fail "could not set up the prefix's registry"
+    status=0
+    wine_run 30 reg import "$(winepath_of "$settings")" >"$log" 2>&1 || status=$?
+    ((status == 0)) || fail "reg import of the prefix's settings failed ($status): $(tail -n 1 "$log")"
 }
 
 # Prints the Windows path of Unix path $1: the prefix's Z: drive is /.
