@@ -11,6 +11,12 @@ if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
     message(FATAL_ERROR "the Windows installer is for x64 only")
 endif()
 
+# Windows Installer knows every version of the program by this code: it never changes.
+set(TVORKA1_UPGRADE_CODE "F6415929-3FE0-4C28-82FC-6A317F8D60C7")
+# Each version's own code, the same at every build of it: a rebuilt installer of an installed
+# version finds it installed instead of adding a second entry.
+string(UUID TVORKA1_PRODUCT_CODE NAMESPACE "${TVORKA1_UPGRADE_CODE}" NAME "${PROJECT_VERSION}" TYPE SHA1 UPPER)
+
 set(TVORKA1_INSTALLER_MSI "${PROJECT_BINARY_DIR}/package/${PROJECT_NAME}-${PROJECT_VERSION}-x64.msi")
 file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/package")
 
