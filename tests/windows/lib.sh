@@ -36,6 +36,22 @@ trap cleanup EXIT
 trap 'exit 143' TERM
 trap 'exit 130' INT
 
+# CTest ends a test that outlives its TIMEOUT with SIGKILL, which leaves the prefix and its
+# processes behind: the test ends itself first, after $TEST_DEADLINE seconds (default 120), and
+# cleans up. Its running command is ended too, as the shell runs its trap only after it.
+watchdog() {
+    sleep "$1" &
+    local sleeper=$!
+    trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+    wait "$sleeper"
+    echo "FAIL: the test did not end within $1 s" >&2
+    kill -TERM "$2"
+    # shellcheck disable=SC2046 # one id a word
+    kill -TERM $(ps -o pid= --ppid "$2") 2>/dev/null
+}
+watchdog "${TEST_DEADLINE:-120}" $$ &
+cleanup_pids+=($!)
+
 # Runs "wine $2..." with no input and fails the test when it takes longer than $1 seconds; returns
 # the program's exit status otherwise. The timeout ends the program; the exit trap ends the rest
 # of the prefix.
