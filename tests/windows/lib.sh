@@ -116,6 +116,13 @@ start_wine() {
     ((status == 0)) || fail "reg import of the prefix's settings failed ($status): $(tail -n 1 "$log")"
 }
 
+# Ends every process of the prefix and waits for its wineserver to end, which writes the registry
+# to the prefix's system.reg, user.reg and userdef.reg. The next wine command starts it again.
+stop_wine() {
+    timeout 10 wineserver -k >/dev/null 2>&1 || true # fails when none runs
+    timeout 20 wineserver -w || fail "the prefix's wineserver did not end"
+}
+
 # Prints the Windows path of Unix path $1: the prefix's Z: drive is /.
 winepath_of() {
     local path
