@@ -53,8 +53,8 @@ watchdog "${TEST_DEADLINE:-120}" $$ &
 cleanup_pids+=($!)
 
 # Runs "wine $2..." with no input and fails the test when it takes longer than $1 seconds; returns
-# the program's exit status otherwise. The timeout ends the program; the exit trap ends the rest
-# of the prefix.
+# the program's exit status otherwise (the low byte of a Windows exit code). The timeout ends the
+# program; the exit trap ends the rest of the prefix.
 wine_run() {
     local limit=$1 status=0
     shift
@@ -71,8 +71,8 @@ start_wine() {
     local dpi=${1:-}
     [[ -z "$dpi" || "$dpi" =~ ^[1-9][0-9]*$ ]] || fail "start_wine: '$dpi' is not a number of dots per inch"
     local tool
-    for tool in Xvfb wine wineboot wineserver; do
-        command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages: xvfb wine wine64)"
+    for tool in Xvfb:xvfb xdotool:xdotool wine:"wine wine64" wineboot:wine wineserver:wine; do
+        command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is missing (Debian package: ${tool#*:})"
     done
     local fonts=(/usr/share/wine/fonts/*.ttf)
     [[ -f "${fonts[0]}" ]] || fail "no fonts in /usr/share/wine/fonts (Debian package: fonts-wine)"
