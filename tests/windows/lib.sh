@@ -37,8 +37,9 @@ trap 'exit 143' TERM
 trap 'exit 130' INT
 
 # CTest ends a test that outlives its TIMEOUT with SIGKILL, which leaves the prefix and its
-# processes behind: the test ends itself first, after $TEST_DEADLINE seconds (default 120), and
-# cleans up. Its running command is ended too, as the shell runs its trap only after it.
+# processes behind: the test ends itself first, after $TEST_DEADLINE seconds, and cleans up. Set
+# it some 30 s below the test's TIMEOUT (default 210, for 240). The running command is ended too,
+# as the shell runs its trap only after that command.
 watchdog() {
     sleep "$1" &
     local sleeper=$!
@@ -49,7 +50,9 @@ watchdog() {
     # shellcheck disable=SC2046 # one id a word
     kill -TERM $(ps -o pid= --ppid "$2") 2>/dev/null
 }
-watchdog "${TEST_DEADLINE:-120}" $$ &
+# The shell that sourced this file, also where that is a subshell.
+test_shell=$BASHPID
+watchdog "${TEST_DEADLINE:-210}" "$test_shell" &
 cleanup_pids+=($!)
 
 # Runs "wine $2..." with no input and fails the test when it takes longer than $1 seconds; returns
