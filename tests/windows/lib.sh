@@ -1,0 +1,163 @@
+# Shared by the tests that run a Windows program under Wine: a private X server and a fresh Wine
+# prefix of the test's own. Source it; everything it starts ends, and everything it makes goes,
+# when the test exits, also on failure or on a signal.
+
+set -euo pipefail
+# Nothing of the caller's desktop or Wine reaches the tests.
+unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS WINEARCH WINELOADER WINESERVER WINEDLLPATH WINEPREFIX \
+    XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Every command that talks to the X server ends by itself, even when the program or the server
+# hangs: a call that takes longer than this fails its test instead of waiting forever.
+x_timeout=${X_TIMEOUT:-10}
+for command in xdotool xwininfo import; do
+    eval "$command() { timeout --kill-after=2 \"\$x_timeout\" $command \"\$@\"; }"
+done
+
+cleanup_pids=()
+cleanup_paths=()
+cleanup() {
+    # The prefix's processes first, while the X server they draw on still runs.
+    if [[ -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]]; then
+        timeout 10 wineserver -k >/dev/null 2>&1 || true
+        timeout 10 wineserver -w >/dev/null 2>&1 || true
+    fi
+    for pid in "${cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    for path in "${cleanup_paths[@]}"; do rm -rf "$path"; done
+}
+trap cleanup EXIT
+# A timeout or Ctrl-C still cleans up.
+trap 'exit 143' TERM
+trap 'exit 130' INT
+
+# CTest ends a test that outlives its TIMEOUT with SIGKILL, which leaves the prefix and its
+# processes behind: the test ends itself first, after $TEST_DEADLINE seconds, and cleans up. Set
+# it some 30 s below the test's TIMEOUT (default 210, for 240). The running command is ended too,
+# as the shell runs its trap only after that command.
+watchdog() {
+    sleep "$1" &
+    local sleeper=$!
+    trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+    wait "$sleeper"
+    echo "FAIL: the test did not end within $1 s" >&2
+    kill -TERM "$2"
+    # shellcheck disable=SC2046 # one id a word
+    kill -TERM $(ps -o pid= --ppid "$2") 2>/dev/null
+}
+# The shell that sourced this file, also where that is a subshell.
+test_shell=$BASHPID
+watchdog "${TEST_DEADLINE:-210}" "$test_shell" &
+cleanup_pids+=($!)
+
+# Runs "wine $2..." with no input and fails the test when it takes longer than $1 seconds; returns
+# the program's exit status otherwise (the low byte of a Windows exit code). The timeout ends the
+# program; the exit trap ends the rest of the prefix.
+wine_run() {
+    local limit=$1 status=0
+    shift
+    timeout --kill-after=5 "$limit" wine "$@" </dev/null || status=$?
+    ((status != 124 && status != 137)) || fail "wine $* did not end within $limit s"
+    return "$status"
+}
+
+# Starts Xvfb on a free display and a fresh Wine prefix drawing on it, at $1 dots per inch when
+# given (Windows' 100 % is 96, 125 % is 120). Exports DISPLAY, WINEPREFIX, WINEDEBUG and
+# WINEDLLOVERRIDES; HOME, TMPDIR and the prefix are in the folder $scratch, the test's own, which
+# the test may use for its files too.
+start_wine() {
+    local dpi=${1:-}
+    [[ -z "$dpi" || "$dpi" =~ ^[1-9][0-9]*$ ]] || fail "start_wine: '$dpi' is not a number of dots per inch"
+    local tool
+    for tool in Xvfb:xvfb xdotool:xdotool wine:"wine wine64" wineboot:wine wineserver:wine; do
+        command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is missing (Debian package: ${tool#*:})"
+    done
+    local fonts=(/usr/share/wine/fonts/*.ttf)
+    [[ -f "${fonts[0]}" ]] || fail "no fonts in /usr/share/wine/fonts (Debian package: fonts-wine)"
+
+    scratch=$(mktemp -d -t tvorka1-wine.XXXXXX)
+    cleanup_paths+=("$scratch")
+    mkdir "$scratch/home" "$scratch/tmp"
+
+    local fifo="$scratch/display"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    cleanup_pids+=($!)
+    local number
+    read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+
+    # Wine links the prefix's user folders to HOME's, and its menu builder and caches write
+    # there; the wineserver keeps its socket under TMPDIR.
+    export HOME="$scratch/home" TMPDIR="$scratch/tmp"
+    export WINEPREFIX="$scratch/prefix"
+    export WINEDEBUG=-all
+    # No download of Mono or Gecko, no menu entries or file associations on the host.
+    export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+
+    local log="$scratch/wineboot.log" status=0
+    timeout --kill-after=5 60 wineboot --init >"$log" 2>&1 </dev/null || status=$?
+    ((status == 0)) || fail "wineboot --init failed ($status): $(tail -n 3 "$log")"
+
+    # Without its own copies the prefix draws Tahoma and the caption buttons in other fonts.
+    cp "${fonts[@]}" "$WINEPREFIX/drive_c/windows/Fonts/"
+
+    # Managed=N: Wine draws the frame itself and ends at once without a window manager, where a
+    # managed window costs two seconds at every exit. LogPixels is read as each process starts.
+    local settings="$scratch/settings.reg"
+    {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n'
+        [[ -z "$dpi" ]] || printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi"
+    } >"$settings"
+    status=0
+    wine_run 30 reg import "$(winepath_of "$settings")" >"$log" 2>&1 || status=$?
+    ((status == 0)) || fail "reg import of the prefix's settings failed ($status): $(tail -n 1 "$log")"
+}
+
+# Ends every process of the prefix and waits for its wineserver to end, which writes the registry
+# to the prefix's system.reg, user.reg and userdef.reg. The next wine command starts it again.
+stop_wine() {
+    timeout 10 wineserver -k >/dev/null 2>&1 || true # fails when none runs
+    timeout 20 wineserver -w || fail "the prefix's wineserver did not end"
+}
+
+# Prints the Windows path of Unix path $1: the prefix's Z: drive is /.
+winepath_of() {
+    local path
+    path=$(realpath -m "$1")
+    echo "Z:${path//\//\\}"
+}
+
+# Prints the Unix path of Windows path $1, as Wine resolves it in the prefix.
+unix_path() {
+    wine_run 15 winepath -u "$1" | tr -d '\r'
+}
+
+# Waits up to $2 seconds (default 15) for a visible top-level window titled exactly $1 and prints
+# its id.
+wait_window() {
+    local deadline=$((SECONDS + ${2:-15}))
+    while ((SECONDS < deadline)); do
+        local id
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [[ -n "$id" ]] && echo "$id" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $2 seconds for child process $1 to end and sets exit_status; fails if it does not.
+wait_exit() {
+    local deadline=$((SECONDS + $2))
+    while kill -0 "$1" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "process $1 still running after $2 s"
+        sleep 0.05
+    done
+    exit_status=0
+    wait "$1" || exit_status=$?
+}
