@@ -19,7 +19,7 @@ declare -A packages=(
     # tools/windows.sh: the cross-compiler for 64-bit Windows (GCC's win32 thread model, which needs
     # no DLL of its own), the installer's wixl, and Wine with its fonts on a headless X server for
     # the tests.
-    [windows]="g++ cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 msitools wine wine64 fonts-wine xvfb xdotool imagemagick"
+    [windows]="g++ cmake ninja-build g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wixl wine wine64 fonts-wine xvfb xdotool imagemagick binutils"
 )
 
 wanted=()

@@ -12,11 +12,10 @@ for dpi in 96 120; do
     (
         source "$tree/tests/windows/lib.sh"
         start_wine "$dpi"
-        scratch=$(mktemp -d)
-        cleanup_paths+=("$scratch")
-        timeout 120 wine "$build/tests/windows/tvorka1_wintest.exe" shots \
-            "$(winepath -w "$build/tvorka1.exe")" "$(winepath -w "$scratch")"
-        for bmp in "$scratch"/*.bmp; do convert "$bmp" "$out/$(basename "$bmp" .bmp).png"; done
+        mkdir "$scratch/shots"
+        wine_run 120 "$build/tests/windows/tvorka1_wintest.exe" shots \
+            "$(winepath_of "$build/tvorka1.exe")" "$(winepath_of "$scratch/shots")"
+        for bmp in "$scratch"/shots/*.bmp; do convert "$bmp" "$out/$(basename "$bmp" .bmp).png"; done
     )
 done
 ls "$out"

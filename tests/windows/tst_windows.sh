@@ -8,14 +8,14 @@ shift 2
 start_wine "$dpi"
 arguments=()
 for argument in "$@"; do
-    if [[ -e $argument ]]; then arguments+=("$(winepath -w "$argument" 2>/dev/null)"); else arguments+=("$argument"); fi
+    if [[ -e $argument ]]; then arguments+=("$(winepath_of "$argument")"); else arguments+=("$argument"); fi
 done
 files() { (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -type f -print | sort); }
 before=$(files)
 status=0
-timeout --kill-after=5 200 wine "$program" "${arguments[@]}" || status=$?
+wine_run 200 "$program" "${arguments[@]}" || status=$?
 ((status == 0)) || fail "$(basename "$program") ${arguments[*]:0:1} at $dpi dpi ended with status $status"
-wineserver -w
+stop_wine
 new=$(comm -13 <(echo "$before") <(files))
 [[ -z $new ]] || fail "files written: $new"
 ! grep -il tvorka1 "$WINEPREFIX"/*.reg || fail "registry values of its own"

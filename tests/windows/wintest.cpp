@@ -161,9 +161,16 @@ const wchar_t* windowsClassOf(ControlClass kind) {
     return L"";
 }
 
+// The DPI the user chose, which Windows gives every monitor here: LogPixels, 96 unless set.
+int chosenDpi() {
+    DWORD dpi = 96, size = sizeof dpi;
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD, nullptr, &dpi, &size);
+    return static_cast<int>(dpi);
+}
+
 // Finds the controls by their ids, which count the definition's entries in creation order.
 Shown identify(HWND window) {
-    Shown shown{window, static_cast<int>(GetDpiForWindow(window)), {}};
+    Shown shown{window, chosenDpi(), {}};
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
         if (id >= 1 && id < static_cast<int>(form1::definition.size()))
