@@ -68,7 +68,7 @@ ComboBoxWidget::ComboBoxWidget(QWidget* parent)
     // Editable through its own line edit: setEditable(true) would also build the drop-down list's
     // popup now, which Qt otherwise builds when the list first opens.
     auto* edit = new QLineEdit(this);
-    edit->setPalette(palette());
+    edit->setPalette(palette()); // as setEditable(true) does: the field takes the selector's colours
     setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
 }
@@ -87,7 +87,7 @@ void ComboBoxWidget::showPopup() {
         return;
     list->installEventFilter(this); // at every opening: Qt keeps it once, ahead of its own
     const QMargins frame = popup->contentsMargins() + list->contentsMargins();
-    const int rowHeight = list->fontMetrics().height() + 2;
+    const int rowHeight = list->fontMetrics().height() + 2; // a text row: a pixel of margin above and below
     QRect rect(mapToGlobal(QPoint(0, height())), QSize(width(), rowHeight + frame.top() + frame.bottom()));
     // Above the field where the screen ends below it.
     if (const QScreen* s = screen(); s && rect.bottom() > s->availableGeometry().bottom())
