@@ -3,6 +3,7 @@
 // The program's window built from the real descriptor, as every widget test of it drives it.
 
 #include "app/application.h"
+#include "references.h"
 #include "runtime/core/startup.h"
 #include "runtime/qt/qt.h"
 #include "window/form1.h"
@@ -35,16 +36,6 @@ protected:
         return QTest::qWaitForWindowActive(&window());
     }
 
-    // What a handler leaves behind: nothing, every reference released again. Empty when so.
-    QString referencesTaken() const {
-        if (form_->refCount() != 1)
-            return QString("the window holds %1 references").arg(form_->refCount());
-        for (const runtime::Ref<runtime::Control>& c : form_->controls())
-            if (c->refCount() != 1)
-                return QString("%1 holds %2 references").arg(c->displayName().c_str()).arg(c->refCount());
-        return {};
-    }
-
     // Exactly one option selected and one diagram visible, the selected circuit's. Empty when so.
     QString modeBroken() const {
         const bool mono = option("Option1")->isChecked();
@@ -54,6 +45,6 @@ protected:
             return "not exactly one picture box visible";
         if (widget("Picture2")->isHidden() == mono)
             return "the visible picture box is not the selected circuit's";
-        return referencesTaken();
+        return referencesTaken(*form_);
     }
 };
