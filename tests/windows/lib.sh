@@ -5,7 +5,7 @@
 set -euo pipefail
 # Nothing of the caller's desktop or Wine reaches the tests.
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS WINEARCH WINELOADER WINESERVER WINEDLLPATH WINEPREFIX \
-    XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+    XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME TMPDIR
 
 fail() {
     echo "FAIL: $*" >&2
@@ -26,6 +26,16 @@ cleanup() {
     if [[ -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]]; then
         timeout 10 wineserver -k >/dev/null 2>&1 || true
         timeout 10 wineserver -w >/dev/null 2>&1 || true
+        # Debian's wineserver keeps its socket in a folder of its own under the system's temporary
+        # folder, named after the prefix's device and inode, and leaves it behind.
+        local device inode server
+        read -r device inode < <(stat -c '%D %i' "$WINEPREFIX")
+        server=$(printf 'server-%x-%x' "0x$device" "$inode")
+        for folder in /tmp/wine-*/"$server" /tmp/.wine-"$(id -u)"/"$server"; do
+            [[ -d $folder ]] || continue
+            rm -rf "$folder"
+            rmdir "$(dirname "$folder")" 2>/dev/null || true
+        done
     fi
     for pid in "${cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
@@ -68,7 +78,7 @@ wine_run() {
 
 # Starts Xvfb on a free display and a fresh Wine prefix drawing on it, at $1 dots per inch when
 # given (Windows' 100 % is 96, 125 % is 120). Exports DISPLAY, WINEPREFIX, WINEDEBUG and
-# WINEDLLOVERRIDES; HOME, TMPDIR and the prefix are in the folder $scratch, the test's own, which
+# WINEDLLOVERRIDES; HOME and the prefix are in the folder $scratch, the test's own, which
 # the test may use for its files too.
 start_wine() {
     local dpi=${1:-}
@@ -82,7 +92,7 @@ start_wine() {
 
     scratch=$(mktemp -d -t tvorka1-wine.XXXXXX)
     cleanup_paths+=("$scratch")
-    mkdir "$scratch/home" "$scratch/tmp"
+    mkdir "$scratch/home"
 
     local fifo="$scratch/display"
     mkfifo "$fifo"
@@ -93,8 +103,8 @@ start_wine() {
     export DISPLAY=":$number"
 
     # Wine links the prefix's user folders to HOME's, and its menu builder and caches write
-    # there; the wineserver keeps its socket under TMPDIR.
-    export HOME="$scratch/home" TMPDIR="$scratch/tmp"
+    # there. TMPDIR stays unset: Debian's Wine 10 aborts at start wherever it is set.
+    export HOME="$scratch/home"
     export WINEPREFIX="$scratch/prefix"
     export WINEDEBUG=-all
     # No download of Mono or Gecko, no menu entries or file associations on the host.
@@ -117,6 +127,9 @@ start_wine() {
     status=0
     wine_run 30 reg import "$(winepath_of "$settings")" >"$log" 2>&1 || status=$?
     ((status == 0)) || fail "reg import of the prefix's settings failed ($status): $(tail -n 1 "$log")"
+    # Wine 10 keeps the DPI its desktop process read at boot: the prefix starts again with the
+    # settings in place.
+    stop_wine
 }
 
 # Ends every process of the prefix and waits for its wineserver to end, which writes the registry
