@@ -94,15 +94,13 @@ private:
 class Win32Platform final : public Platform {
 public:
     std::unique_ptr<NativeApplication> open(const AppDescriptor&) override {
-        auto application = std::make_unique<Win32Application>();
-        registerClasses(GetModuleHandleW(nullptr));
-        return application;
+        return std::make_unique<Win32Application>();
     }
 
     std::unique_ptr<NativeWindow> createWindow(const AppDescriptor& descriptor,
                                                const ControlEntry& form) override {
         registerClasses(GetModuleHandleW(nullptr));
-        auto window = std::make_unique<Win32Window>(descriptor, form, GetModuleHandleW(nullptr));
+        auto window = std::make_unique<Win32Window>(form, GetModuleHandleW(nullptr));
         if (!window->hwnd())
             cannotOpen(descriptor.name);
         return window;

@@ -53,21 +53,21 @@ COLORREF resolve(ColourValue value) {
 
 } // namespace
 
-Win32Window::Win32Window(const AppDescriptor& descriptor, const ControlEntry& form, HINSTANCE instance)
+Win32Window::Win32Window(const ControlEntry& form, HINSTANCE instance)
     : form_(form) {
     const bool manual = form.startUpPosition == StartUpPosition::Manual;
     hwnd_ = CreateWindowExW(0, formClass, widen(form.caption).c_str(), formStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_)
         return;
-    // The frame and the taskbar show the program's icon, at the sizes of this monitor.
+    // The frame and the taskbar show the program's icon, at the sizes of this monitor: the icon
+    // of the executable's resources, where Explorer finds it too.
     dpi_ = GetDpiForWindow(hwnd_);
     for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int size = GetSystemMetricsForDpi(metric, dpi_);
         if (HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR))
             SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
     }
-    (void)descriptor; // the icon comes from the executable's resources, where Explorer finds it too
     layout(dpi_);
     if (manual)
         SetWindowPos(hwnd_, nullptr, toPixels(form.rect.left, static_cast<int>(dpi_)),

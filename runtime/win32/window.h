@@ -54,7 +54,7 @@ private:
 
 class Win32Window final : public NativeWindow {
 public:
-    Win32Window(const AppDescriptor& descriptor, const ControlEntry& form, HINSTANCE instance);
+    Win32Window(const ControlEntry& form, HINSTANCE instance);
     ~Win32Window() override;
 
     HWND hwnd() const { return hwnd_; }
