@@ -164,7 +164,8 @@ const wchar_t* windowsClassOf(ControlClass kind) {
 // The DPI the user chose, which Windows gives every monitor here: LogPixels, 96 unless set.
 int chosenDpi() {
     DWORD dpi = 96, size = sizeof dpi;
-    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD, nullptr, &dpi, &size);
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD, nullptr, &dpi,
+                 &size);
     return static_cast<int>(dpi);
 }
 
@@ -377,27 +378,32 @@ Bitmap readBmp(const std::wstring& path) {
     return bmp;
 }
 
-// The client area of `hwnd` as the screen shows it.
-Bitmap grab(HWND hwnd) {
-    RECT r;
-    GetClientRect(hwnd, &r);
-    POINT origin{0, 0};
-    ClientToScreen(hwnd, &origin);
-    Bitmap shot{r.right, r.bottom, std::vector<std::uint32_t>(static_cast<std::size_t>(r.right) * r.bottom)};
+// A rectangle of the screen as it shows it.
+Bitmap grabScreen(const RECT& r) {
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    Bitmap shot{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, r.right, r.bottom, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     std::memcpy(shot.pixels.data(), bits, shot.pixels.size() * 4);
     SelectObject(memory, previous);
     DeleteObject(dib);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return shot;
+}
+
+// The client area of `hwnd`.
+Bitmap grab(HWND hwnd) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    return grabScreen(r);
 }
 
 // The box's inner area holds the picture 1:1 from its top-left, cut at the inner edge.
@@ -473,15 +479,7 @@ void checkIcon(const Shown& s, const std::vector<unsigned char>& ico) {
     POINT client{0, 0};
     ClientToScreen(s.window, &client);
     const int width = 48, height = client.y - frame.top;
-    Bitmap strip{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
-    const HDC screen = GetDC(nullptr);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const COLORREF c = GetPixel(screen, frame.left + x, frame.top + y);
-            strip.pixels[static_cast<std::size_t>(y) * width + x] =
-                GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
-        }
-    ReleaseDC(nullptr, screen);
+    const Bitmap strip = grabScreen({frame.left, frame.top, frame.left + width, client.y});
     bool found = false, cyan = false;
     for (std::uint32_t p : strip.pixels)
         cyan = cyan || p == 0x00FFFF;
@@ -796,15 +794,7 @@ void writeBmp(const std::wstring& path, const Bitmap& image) {
 Bitmap grabWindow(HWND hwnd) {
     RECT r;
     GetWindowRect(hwnd, &r);
-    Bitmap shot{r.right - r.left, r.bottom - r.top, {}};
-    const HDC screen = GetDC(nullptr);
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) {
-            const COLORREF c = GetPixel(screen, r.left + x, r.top + y);
-            shot.pixels.push_back(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
-        }
-    ReleaseDC(nullptr, screen);
-    return shot;
+    return grabScreen(r);
 }
 
 int shots(const std::wstring& exe, const std::wstring& folder) {
