@@ -474,24 +474,28 @@ std::vector<int> smallIcon(const std::vector<unsigned char>& ico) {
 // at other sizes at least its cyan title bar.
 void checkIcon(const Shown& s, const std::vector<unsigned char>& ico) {
     const std::vector<int> icon = smallIcon(ico);
-    RECT frame;
-    GetWindowRect(s.window, &frame);
-    POINT client{0, 0};
-    ClientToScreen(s.window, &client);
-    const int width = 48, height = client.y - frame.top;
-    const Bitmap strip = grabScreen({frame.left, frame.top, frame.left + width, client.y});
-    bool found = false, cyan = false;
-    for (std::uint32_t p : strip.pixels)
-        cyan = cyan || p == 0x00FFFF;
-    for (int top = 0; !found && top + 16 <= height; ++top)
-        for (int left = 0; !found && left + 16 <= width; ++left) {
-            bool same = true;
-            for (int i = 0; same && i < 256; ++i)
-                same = icon[i] < 0 ||
-                       strip.at(left + i % 16, top + i / 16) == static_cast<std::uint32_t>(icon[i]);
-            found = same;
-        }
-    check(icon.size() == 256 && (s.dpi == 96 ? found : cyan), "the title bar shows the program's icon");
+    const auto shown = [&] {
+        RECT frame;
+        GetWindowRect(s.window, &frame);
+        POINT client{0, 0};
+        ClientToScreen(s.window, &client);
+        const int width = 48, height = client.y - frame.top;
+        const Bitmap strip = grabScreen({frame.left, frame.top, frame.left + width, client.y});
+        bool found = false, cyan = false;
+        for (std::uint32_t p : strip.pixels)
+            cyan = cyan || (p & 0xFFFFFF) == 0x00FFFF; // Wine 10 fills the top byte
+        for (int top = 0; !found && top + 16 <= height; ++top)
+            for (int left = 0; !found && left + 16 <= width; ++left) {
+                bool same = true;
+                for (int i = 0; same && i < 256; ++i)
+                    same = icon[i] < 0 ||
+                           strip.at(left + i % 16, top + i / 16) == static_cast<std::uint32_t>(icon[i]);
+                found = same;
+            }
+        return s.dpi == 96 ? found : cyan;
+    };
+    // The frame is painted after the window appears.
+    check(icon.size() == 256 && waitFor(shown), "the title bar shows the program's icon");
 }
 
 // --- Typing, lists, accessibility ----------------------------------------------------------------
