@@ -17,6 +17,8 @@ protected:
     runtime::Ref<runtime::Form> form_ = runtime::load(app::descriptor);
 
     QWidget& window() const { return runtime::qt::window(*form_); }
+    // The device pixel ratio the test was started at; the 1.25 runs stand for 120 dpi.
+    static qreal askedScale() { return qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble(); }
 
     // A control's widget by the name the error report gives it: "Picture1", "Text1(2)".
     QWidget* widget(const QString& name) const {

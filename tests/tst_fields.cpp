@@ -3,9 +3,7 @@
 
 #include "form1_fixture.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -40,8 +38,8 @@ private slots:
         QCOMPARE(focusName(), "Text1(0)");
     }
 
-    // Created in the definition's order; the keyboard's order is TabIndex order, labels, which
-    // never take the focus, and picture boxes included.
+    // Created in the definition's order; round Qt's focus chain, the controls that take the focus
+    // stand in TabIndex order.
     void controlsAreCreatedAndChainedInOrder() {
         QStringList created;
         for (QObject* child : window().children())
@@ -52,42 +50,39 @@ private slots:
                               "Combo1(0)", "Text1(2)", "Text1(1)", "Text1(0)", "Label2(4)", "Label2(3)",
                               "Label2(2)", "Label2(1)", "Label2(0)", "Label1(2)", "Label1(1)", "Label1(0)"}));
         QStringList chained;
-        for (QWidget* w : qt::tabOrder(*form_))
-            chained << w->objectName();
-        QCOMPARE(chained,
-                 (QStringList{"Label1(0)", "Label1(1)", "Label1(2)", "Text1(0)", "Text1(1)", "Text1(2)",
-                              "Combo1(0)", "Combo1(1)", "Combo1(2)", "Label2(0)", "Label2(1)", "Label2(2)",
-                              "Label2(3)", "Label2(4)", "Option1", "Option2", "Picture1", "Picture2"}));
+        QWidget* first = widget("Text1(0)");
+        for (QWidget* w = first; chained.isEmpty() || w != first; w = w->nextInFocusChain())
+            if (w->parentWidget() == &window() && w->focusPolicy() != Qt::NoFocus)
+                chained << w->objectName();
+        QCOMPARE(chained, (QStringList{"Text1(0)", "Text1(1)", "Text1(2)", "Combo1(0)", "Combo1(1)",
+                                       "Combo1(2)", "Option1", "Option2"}));
     }
 
-    // Each row where it stands (in pixels: the twips over 15), with its caption and the name a
-    // screen reader gives it; a selector shows the start of its text.
+    // Each row where it stands (in pixels: the twips over 15), with its caption; a selector shows
+    // the start of its text. What a screen reader says of them, tst_accessibility reads.
     void rows_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("pixels");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("spoken"); // the name assistive technology announces
         const QStringList entries{"R1", "R2", "C3"};
         for (int i = 0; i < 3; ++i) {
             const int top = 72 + 24 * i;
             QTest::addRow("Label1(%d)", i)
-                << QString("Label1(%1)").arg(i) << QRect(16, top, 17, 17) << entries[i] << entries[i];
-            QTest::addRow("Text1(%d)", i)
-                << QString("Text1(%1)").arg(i) << QRect(40, top, 33, 19) << "" << entries[i];
+                << QString("Label1(%1)").arg(i) << QRect(16, top, 17, 17) << entries[i];
+            QTest::addRow("Text1(%d)", i) << QString("Text1(%1)").arg(i) << QRect(40, top, 33, 19) << "";
             QTest::addRow("Combo1(%d)", i)
-                << QString("Combo1(%1)").arg(i) << QRect(80, top, 57, 21) << "Combo1" << entries[i];
+                << QString("Combo1(%1)").arg(i) << QRect(80, top, 57, 21) << "Combo1";
         }
         const QStringList results{"IZLAZ VISOK XX.XX S", "IZLAZ NIZAK XX.XX S", "DUZINA CIKLUSA XX.XX S",
                                   "FREKFENCIJA XXXX HZ", "RADNI CIKLUS XXX %"};
         for (int i = 0; i < 5; ++i)
-            QTest::addRow("Label2(%d)", i) << QString("Label2(%1)").arg(i) << QRect(16, 152 + 24 * i, 137, 17)
-                                           << results[i] << results[i];
+            QTest::addRow("Label2(%d)", i)
+                << QString("Label2(%1)").arg(i) << QRect(16, 152 + 24 * i, 137, 17) << results[i];
     }
     void rows() {
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
         QFETCH(QString, caption);
-        QFETCH(QString, spoken);
         QCOMPARE(widget(name)->geometry(), pixels);
         if (auto* label = qobject_cast<QLabel*>(widget(name)))
             QCOMPARE(label->text(), caption);
@@ -96,15 +91,6 @@ private slots:
         else if (auto* combo = qobject_cast<QComboBox*>(widget(name))) {
             QCOMPARE(combo->currentText(), caption);
             QCOMPARE(combo->lineEdit()->cursorPosition(), 0); // "C" first, where the field is narrow
-        }
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget(name));
-        if (name.startsWith("Combo1")) {
-            // Qt on Linux names a selector by its text and announces its label through a relation.
-            const auto labels = accessible->relations(QAccessible::Label);
-            QCOMPARE(labels.size(), 1);
-            QCOMPARE(labels.front().first->text(QAccessible::Name), spoken);
-        } else {
-            QCOMPARE(accessible->text(QAccessible::Name), spoken);
         }
     }
 
@@ -115,7 +101,7 @@ private slots:
     }
     void tabWalksEntriesThenSelectedOption() {
         QFETCH(QString, option);
-        selectMode(qPrintable(option));
+        selectMode(option);
         widget("Text1(0)")->setFocus();
         const QStringList cycle{"Text1(1)",  "Text1(2)", "Combo1(0)", "Combo1(1)",
                                 "Combo1(2)", option,     "Text1(0)"};
@@ -242,8 +228,7 @@ private slots:
         QCOMPARE(combo->count(), 0);
         QCOMPARE(qobject_cast<QLabel*>(widget("Label2(3)"))->text(), "FREKFENCIJA XXXX HZ");
         // Typing never touches the mode either.
-        QVERIFY(qobject_cast<QAbstractButton*>(widget("Option2"))->isChecked() ==
-                widget("Picture1")->isVisible());
+        QVERIFY2(modeBroken().isEmpty(), qPrintable(modeBroken()));
     }
 
     // The result lines stand on system colour 9, an active title bar's text colour, with text that

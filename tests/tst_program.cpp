@@ -10,8 +10,6 @@ using namespace runtime;
 class tst_Program : public Form1Fixture {
     Q_OBJECT
 
-    static qreal askedScale() { return qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble(); }
-
     void checkMode(const char* selected) {
         QVERIFY2(modeBroken().isEmpty(), qPrintable(modeBroken()));
         QCOMPARE(option("Option1")->isChecked(), QByteArray(selected) == "Option1");

@@ -5,8 +5,6 @@
 
 #include "runtime/core/form.h"
 
-#include <vector>
-
 class QWidget;
 
 namespace runtime::qt {
@@ -15,7 +13,5 @@ QWidget& window(const Form& form);
 // Null once the widget is gone.
 QWidget* widget(const Control& control);
 QWidget* widget(const NativeControl& control);
-// The controls' widgets in the order the keyboard walks them, TabIndex 0 first.
-std::vector<QWidget*> tabOrder(const Form& form);
 
 } // namespace runtime::qt

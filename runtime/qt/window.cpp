@@ -68,10 +68,6 @@ QWidget* widget(const NativeControl& control) {
     return dynamic_cast<const QtControl&>(control).widget();
 }
 
-std::vector<QWidget*> tabOrder(const Form& form) {
-    return dynamic_cast<const QtWindow&>(form.native()).tabOrder();
-}
-
 Status QtControl::setValue(bool value) {
     auto* button = static_cast<OptionButtonWidget*>(widget_.data());
     if (!button)

@@ -38,7 +38,6 @@ public:
         : widget_(std::move(widget)) {}
 
     QWidget& widget() const { return *widget_; }
-    const std::vector<QWidget*>& tabOrder() const { return tabOrder_; }
 
     std::unique_ptr<NativeControl> create(const ControlEntry& entry) override;
     void nameAfter(NativeControl& control, NativeControl& label, std::string_view caption) override;
