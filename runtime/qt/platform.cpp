@@ -1,5 +1,6 @@
 // The Qt platform: the application object and its message loop, the window, and the error box.
 
+#include "runtime/core/font.h"
 #include "runtime/qt/accessibility.h"
 #include "runtime/qt/convert.h"
 #include "runtime/qt/window.h"
@@ -87,9 +88,9 @@ public:
                                                const ControlEntry& form) override {
         auto window = std::make_unique<QWidget>();
         describe(*window, form);
-        // The system's face at 8 points, the size the window's layout was made for.
+        // The system's face at the size the window's layout was made for.
         QFont font = window->font();
-        font.setPointSize(8);
+        font.setPointSizeF(formFontPoints);
         window->setFont(font);
         window->setObjectName(qstr(form.name));
         window->setWindowTitle(qstr(form.caption));

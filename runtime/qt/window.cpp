@@ -2,6 +2,7 @@
 
 #include "runtime/qt/window.h"
 
+#include "runtime/core/font.h"
 #include "runtime/qt/accessibility.h"
 #include "runtime/qt/convert.h"
 #include "runtime/qt/qt.h"
@@ -18,11 +19,13 @@ QRect pixelRect(const TwipRect& r) {
     return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
 
-// A caption wider than its label takes a smaller size of the same font rather than being cut.
 void fitCaption(QLabel& label, int width) {
     QFont font = label.font();
-    while (QFontMetrics(font).horizontalAdvance(label.text()) > width && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    font.setPointSizeF(captionPoints([&](double points) {
+        QFont tried = font;
+        tried.setPointSizeF(points);
+        return QFontMetrics(tried).horizontalAdvance(label.text()) <= width;
+    }));
     label.setFont(font);
 }
 

@@ -10,14 +10,21 @@ namespace runtime::win32 {
 
 namespace {
 
-// Windows checks an automatic option button itself, by the mouse or, as the dialog manager moves the
-// focus with the arrow keys, by the keyboard; not every way of it sends BN_CLICKED after the check,
-// so the check itself tells too that a button became selected.
-LRESULT CALLBACK watchChecks(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR data) {
+// Every control tells its record when Windows destroys it. And Windows checks an automatic option
+// button itself, by the mouse or, as the dialog manager moves the focus with the arrow keys, by the
+// keyboard; not every way of it sends BN_CLICKED after the check, so the check itself tells too
+// that a button became selected.
+LRESULT CALLBACK watch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* control = reinterpret_cast<Win32Control*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, watch, 0);
+        control->destroyed();
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
     const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-    if (message == BM_SETCHECK && wParam == BST_CHECKED)
-        reinterpret_cast<Win32Control*>(data)->userSelected();
+    if (message == BM_SETCHECK && wParam == BST_CHECKED &&
+        control->entry().kind == ControlClass::OptionButton)
+        control->userSelected();
     return result;
 }
 
@@ -63,26 +70,33 @@ std::unique_ptr<NativeControl> Win32Window::create(const ControlEntry& entry) {
                         GetModuleHandleW(nullptr), const_cast<Pixels*>(entry.picture));
     auto control = std::make_unique<Win32Control>(entry, hwnd, *this);
     controls_.push_back(control.get());
-    if (entry.kind == ControlClass::OptionButton)
-        SetWindowSubclass(hwnd, watchChecks, 0, reinterpret_cast<DWORD_PTR>(control.get()));
+    SetWindowSubclass(hwnd, watch, 0, reinterpret_cast<DWORD_PTR>(control.get()));
     place(*control);
-    if (entry.kind == ControlClass::ComboBox)
-        SetWindowTextW(hwnd, widen(entry.caption).c_str()); // a combo box takes no text when created
+    if (entry.kind == ControlClass::ComboBox) {
+        // A combo box takes no text when created; where its field is narrow, it shows the text's start.
+        SetWindowTextW(hwnd, widen(entry.caption).c_str());
+        SendMessageW(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(0, 0));
+    }
     if (!entry.accessibleName.empty() || !entry.description.empty())
         annotate(hwnd, entry.accessibleName, entry.description, entry.kind == ControlClass::PictureBox);
-    if (entry.kind == ControlClass::ComboBox)
-        SendMessageW(hwnd, CB_SETEDITSEL, 0, MAKELPARAM(0, 0)); // show the text's start
     return control;
 }
 
 Win32Control::~Win32Control() {
-    if (entry_.kind == ControlClass::OptionButton && IsWindow(hwnd_))
-        RemoveWindowSubclass(hwnd_, watchChecks, 0);
+    if (hwnd_)
+        RemoveWindowSubclass(hwnd_, watch, 0);
+    keepFont(nullptr);
     window_.forget(*this);
 }
 
+void Win32Control::keepFont(HFONT font) {
+    if (font_)
+        DeleteObject(font_);
+    font_ = font;
+}
+
 Status Win32Control::setValue(bool value) {
-    if (!IsWindow(hwnd_))
+    if (!hwnd_)
         return statusControlGone;
     if (value) {
         userSelected();
@@ -97,7 +111,7 @@ void Win32Control::userSelected() {
     if (selected_)
         return;
     for (Win32Control* other : window_.options())
-        if (other != this)
+        if (other != this && other->hwnd_)
             other->select(false);
     select(true);
     window_.updateTabStops();
@@ -111,7 +125,7 @@ void Win32Control::select(bool selected) {
 }
 
 Status Win32Control::setVisible(bool visible) {
-    if (!IsWindow(hwnd_))
+    if (!hwnd_)
         return statusControlGone;
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
     return statusOk;

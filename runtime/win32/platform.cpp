@@ -45,6 +45,26 @@ LRESULT CALLBACK pictureBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// The window classes of the form and the picture box, registered once.
+void registerClasses(HINSTANCE instance) {
+    static const bool registered = [instance] {
+        WNDCLASSEXW form{};
+        form.cbSize = sizeof form;
+        form.lpfnWndProc = Win32Window::procedure;
+        form.hInstance = instance;
+        form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        form.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+        form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        form.lpszClassName = formClass;
+        WNDCLASSEXW picture = form;
+        picture.lpfnWndProc = pictureBoxProcedure;
+        picture.hIcon = nullptr;
+        picture.lpszClassName = pictureBoxClass;
+        return RegisterClassExW(&form) && RegisterClassExW(&picture);
+    }();
+    (void)registered;
+}
+
 // Ends the process with the reason where the window system refuses the window.
 [[noreturn]] void cannotOpen(std::string_view name) {
     wchar_t reason[512] = L"";
@@ -55,6 +75,16 @@ LRESULT CALLBACK pictureBoxProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     std::fwprintf(stderr, L"%ls: %ls\n", title.c_str(), text.c_str());
     MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
     std::_Exit(EXIT_FAILURE);
+}
+
+// Keys go to the dialog manager of the form they are typed in; true where it has handled one.
+bool handledAsDialogKey(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
+        return false;
+    const HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    wchar_t className[32] = L"";
+    return top && GetClassNameW(top, className, 32) && lstrcmpW(className, formClass) == 0 &&
+           IsDialogMessageW(top, &message);
 }
 
 class Win32Application final : public NativeApplication {
@@ -75,11 +105,7 @@ public:
     int run() override {
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            const HWND top = GetAncestor(message.hwnd, GA_ROOT);
-            wchar_t className[32] = L"";
-            if (top)
-                GetClassNameW(top, className, 32);
-            if (top && lstrcmpW(className, formClass) == 0 && IsDialogMessageW(top, &message))
+            if (handledAsDialogKey(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -112,25 +138,6 @@ public:
 };
 
 } // namespace
-
-void registerClasses(HINSTANCE instance) {
-    static const bool registered = [instance] {
-        WNDCLASSEXW form{};
-        form.cbSize = sizeof form;
-        form.lpfnWndProc = Win32Window::procedure;
-        form.hInstance = instance;
-        form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        form.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-        form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        form.lpszClassName = formClass;
-        WNDCLASSEXW picture = form;
-        picture.lpfnWndProc = pictureBoxProcedure;
-        picture.hIcon = nullptr;
-        picture.lpszClassName = pictureBoxClass;
-        return RegisterClassExW(&form) && RegisterClassExW(&picture);
-    }();
-    (void)registered;
-}
 
 } // namespace runtime::win32
 

@@ -4,6 +4,7 @@
 #include "runtime/win32/window.h"
 
 #include "runtime/core/colours.h"
+#include "runtime/core/font.h"
 #include "runtime/win32/text.h"
 
 #include <algorithm>
@@ -37,38 +38,23 @@ int textWidth(HWND hwnd, HFONT font) {
     return size.cx;
 }
 
-COLORREF colorref(Rgb c) {
-    return RGB(c.red, c.green, c.blue);
-}
-Rgb rgb(COLORREF c) {
-    return {GetRValue(c), GetGValue(c), GetBValue(c)};
-}
-
 // A stored colour as the screen shows it: a system colour through GetSysColor, by the very index
-// the definition stores, any other value as it is.
+// the definition stores; any other value is a COLORREF already.
 COLORREF resolve(ColourValue value) {
-    return isSystemColour(value) ? GetSysColor(static_cast<int>(systemColourIndex(value)))
-                                 : colorref(rgbOf(value));
+    return isSystemColour(value) ? GetSysColor(static_cast<int>(systemColourIndex(value))) : value;
 }
 
 } // namespace
 
 Win32Window::Win32Window(const ControlEntry& form, HINSTANCE instance)
-    : form_(form) {
+    : form_(form)
+    , instance_(instance) {
     const bool manual = form.startUpPosition == StartUpPosition::Manual;
     hwnd_ = CreateWindowExW(0, formClass, widen(form.caption).c_str(), formStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_)
         return;
-    // The frame and the taskbar show the program's icon, at the sizes of this monitor: the icon
-    // of the executable's resources, where Explorer finds it too.
-    dpi_ = GetDpiForWindow(hwnd_);
-    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-        const int size = GetSystemMetricsForDpi(metric, dpi_);
-        if (HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR))
-            SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
-    }
-    layout(dpi_);
+    layout(GetDpiForWindow(hwnd_));
     if (manual)
         SetWindowPos(hwnd_, nullptr, toPixels(form.rect.left, static_cast<int>(dpi_)),
                      toPixels(form.rect.top, static_cast<int>(dpi_)), 0, 0,
@@ -76,14 +62,31 @@ Win32Window::Win32Window(const ControlEntry& form, HINSTANCE instance)
 }
 
 Win32Window::~Win32Window() {
-    if (IsWindow(hwnd_))
+    if (hwnd_)
         DestroyWindow(hwnd_);
-    for (auto& [control, font] : fitted_)
-        DeleteObject(font);
+    for (HICON icon : icons_)
+        if (icon)
+            DestroyIcon(icon);
     for (auto& [colour, brush] : brushes_)
         DeleteObject(brush);
     if (font_)
         DeleteObject(font_);
+}
+
+// The frame and the taskbar show the program's icon at the sizes of the window's monitor: the icon
+// of the executable's resources, where Explorer finds it too.
+void Win32Window::setIcons() {
+    for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
+        const int size = GetSystemMetricsForDpi(metric, dpi_);
+        const auto icon = static_cast<HICON>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        if (!icon)
+            continue;
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+        if (icons_[which])
+            DestroyIcon(icons_[which]);
+        icons_[which] = icon;
+    }
 }
 
 void Win32Window::layout(UINT dpi) {
@@ -99,12 +102,15 @@ void Win32Window::layout(UINT dpi) {
                      toPixels(form_.rect.height, d) + (outer.bottom - outer.top) - client.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (font_)
-        DeleteObject(font_);
-    // The system's face at 8 points, the size the window's layout was made for.
-    font_ = makeFont(dpi, 8);
+    setIcons();
+    // The system's face at the size the window's layout was made for. The old font goes once no
+    // control holds it.
+    const HFONT previous = font_;
+    font_ = makeFont(dpi, formFontPoints);
     for (Win32Control* control : controls_)
         place(*control);
+    if (previous)
+        DeleteObject(previous);
 }
 
 void Win32Window::place(Win32Control& control) {
@@ -113,22 +119,21 @@ void Win32Window::place(Win32Control& control) {
     const int height = toPixels(entry.rect.height, d);
     int windowHeight = height;
     HFONT font = font_;
-    if (auto fitted = fitted_.find(&control); fitted != fitted_.end()) {
-        DeleteObject(fitted->second);
-        fitted_.erase(fitted);
-    }
     if (entry.kind == ControlClass::Label) {
-        // A caption wider than its label takes a smaller size of the same font rather than being cut.
         const int width = toPixels(entry.rect.width, d);
-        for (double points = 7.5; textWidth(control.hwnd(), font) > width && points >= 6; points -= 0.5) {
-            if (font != font_)
-                DeleteObject(font);
+        const double points = captionPoints([&](double tried) {
+            if (tried == formFontPoints)
+                return textWidth(control.hwnd(), font_) <= width;
+            const HFONT smaller = makeFont(dpi_, tried);
+            const bool fits = textWidth(control.hwnd(), smaller) <= width;
+            DeleteObject(smaller);
+            return fits;
+        });
+        if (points != formFontPoints)
             font = makeFont(dpi_, points);
-        }
-        if (font != font_)
-            fitted_[&control] = font;
     }
     SendMessageW(control.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    control.keepFont(font == font_ ? nullptr : font);
     if (entry.kind == ControlClass::ComboBox) {
         // The field is the definition's height; the window's height below it is the list's, one row
         // while the list is empty.
@@ -150,24 +155,15 @@ Win32Control* Win32Window::find(HWND hwnd) const {
 void Win32Window::forget(const Win32Control& control) {
     std::erase(controls_, &control);
     std::erase(tabOrder_, &control);
-    if (auto fitted = fitted_.find(&control); fitted != fitted_.end()) {
-        DeleteObject(fitted->second);
-        fitted_.erase(fitted);
-    }
-}
-
-std::vector<Win32Control*> Win32Window::options() const {
-    std::vector<Win32Control*> options;
-    for (Win32Control* control : tabOrder_)
-        if (control->entry().kind == ControlClass::OptionButton)
-            options.push_back(control);
-    return options;
+    std::erase(options_, &control);
 }
 
 void Win32Window::updateTabStops() {
-    const std::vector<Win32Control*> group = options();
-    const bool anySelected = std::any_of(group.begin(), group.end(), [](auto* c) { return c->selected(); });
-    for (Win32Control* c : group) {
+    const bool anySelected =
+        std::any_of(options_.begin(), options_.end(), [](auto* c) { return c->selected(); });
+    for (Win32Control* c : options_) {
+        if (!c->hwnd())
+            continue;
         const LONG_PTR style = GetWindowLongPtrW(c->hwnd(), GWL_STYLE);
         const bool stop = !anySelected || c->selected();
         SetWindowLongPtrW(c->hwnd(), GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
@@ -184,6 +180,8 @@ void Win32Window::setTabOrder(std::span<NativeControl* const> order) {
         tabOrder_.push_back(&control);
         const ControlClass kind = control.entry().kind;
         const bool option = kind == ControlClass::OptionButton;
+        if (option)
+            options_.push_back(&control);
         LONG_PTR style = GetWindowLongPtrW(control.hwnd(), GWL_STYLE);
         const bool continuesGroup = option && before && before->entry().kind == ControlClass::OptionButton;
         style = continuesGroup ? style & ~WS_GROUP : style | WS_GROUP;
@@ -215,9 +213,14 @@ void Win32Window::show() {
 }
 
 HBRUSH Win32Window::background(const Win32Control& control, HDC dc) {
-    const COLORREF back = resolve(*control.entry().backColour);
+    const ColourValue stored = *control.entry().backColour;
+    const COLORREF back = resolve(stored);
     SetBkColor(dc, back);
-    SetTextColor(dc, colorref(readableText(rgb(back), rgb(GetSysColor(COLOR_WINDOWTEXT)))));
+    const Rgb text = readableText(rgbOf(back), rgbOf(GetSysColor(COLOR_WINDOWTEXT)));
+    SetTextColor(dc, RGB(text.red, text.green, text.blue));
+    // Windows' own brush of a system colour follows the theme by itself.
+    if (isSystemColour(stored))
+        return GetSysColorBrush(static_cast<int>(systemColourIndex(stored)));
     HBRUSH& brush = brushes_[back];
     if (!brush)
         brush = CreateSolidBrush(back);
@@ -230,9 +233,13 @@ LRESULT CALLBACK Win32Window::procedure(HWND hwnd, UINT message, WPARAM wParam, 
         window->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
-    if (auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
-        return window->handle(message, wParam, lParam);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    auto* window = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!window)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    const LRESULT result = window->handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        window->hwnd_ = nullptr; // Windows may give the handle to another window
+    return result;
 }
 
 LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -250,9 +257,6 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SYSCOLORCHANGE:
         // The stored system colours follow the theme while the window is open.
-        for (auto& [colour, brush] : brushes_)
-            DeleteObject(brush);
-        brushes_.clear();
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;
     case WM_DPICHANGED: {

@@ -16,10 +16,9 @@ namespace runtime::win32 {
 
 class Win32Window;
 
-// The window classes this backend registers, once.
+// The window classes this backend registers.
 inline constexpr wchar_t formClass[] = L"Tvorka1.Form";
 inline constexpr wchar_t pictureBoxClass[] = L"Tvorka1.PictureBox";
-void registerClasses(HINSTANCE instance);
 
 class Win32Control final : public NativeControl {
 public:
@@ -40,6 +39,10 @@ public:
     // An option button that becomes selected, unless it is already: by the mouse or the keyboard
     // (Windows has checked it, or is about to) or by a set of Value. Raises Click.
     void userSelected();
+    // Windows has destroyed the control, and may give its handle to another window.
+    void destroyed() { hwnd_ = nullptr; }
+    // The control's own font, where its caption needs a size of its own; null for the window's.
+    void keepFont(HFONT font);
 
 private:
     friend class Win32Window;
@@ -50,6 +53,7 @@ private:
     Win32Window& window_;
     bool selected_ = false;
     std::function<void()> click_;
+    HFONT font_ = nullptr;
 };
 
 class Win32Window final : public NativeWindow {
@@ -58,7 +62,6 @@ public:
     ~Win32Window() override;
 
     HWND hwnd() const { return hwnd_; }
-    UINT dpi() const { return dpi_; }
 
     std::unique_ptr<NativeControl> create(const ControlEntry& entry) override;
     void nameAfter(NativeControl& control, NativeControl& label, std::string_view caption) override;
@@ -66,9 +69,9 @@ public:
     void focusFirst() override;
     void show() override;
 
-    // The option buttons of the window's one group: the selected one alone is a tab stop, or all of
-    // them while none is selected.
-    std::vector<Win32Control*> options() const;
+    // The option buttons of the window's one group, in tab order: the selected one alone is a tab
+    // stop, or all of them while none is selected.
+    const std::vector<Win32Control*>& options() const { return options_; }
     void updateTabStops();
     // A control's record is going; its window may already be gone.
     void forget(const Win32Control& control);
@@ -84,21 +87,24 @@ public:
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Sizes the client area and places every control for `dpi`, with the font at that size.
+    // Sizes the client area and places every control for `dpi`, with the font and icons at that size.
     void layout(UINT dpi);
+    void setIcons();
     // Places one control at its twips for the window's DPI, in its font.
     void place(Win32Control& control);
     Win32Control* find(HWND hwnd) const;
     HBRUSH background(const Win32Control& control, HDC dc);
 
     const ControlEntry& form_;
-    HWND hwnd_ = nullptr;
+    HINSTANCE instance_;
+    HWND hwnd_ = nullptr; // null once Windows has destroyed the window
     UINT dpi_ = 96;
     HFONT font_ = nullptr;
-    std::map<const Win32Control*, HFONT> fitted_; // labels whose caption needs a smaller size
-    std::map<COLORREF, HBRUSH> brushes_;
+    HICON icons_[2]{};                    // ICON_SMALL, ICON_BIG
+    std::map<COLORREF, HBRUSH> brushes_;  // for stored colours that are not system colours
     std::vector<Win32Control*> controls_; // in creation order
     std::vector<Win32Control*> tabOrder_;
+    std::vector<Win32Control*> options_;
     HWND focus_ = nullptr; // where the focus returns when the window is activated again
     IAccPropServices* accessibility_ = nullptr;
     std::vector<HWND> annotated_; // what assistive technology has names of ours for
