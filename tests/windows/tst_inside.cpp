@@ -3,6 +3,7 @@
 // colours while the window is open.
 
 #include "app/application.h"
+#include "probe.h"
 #include "runtime/core/startup.h"
 #include "runtime/win32/window.h"
 #include "window/form1.h"
@@ -12,12 +13,11 @@
 
 namespace {
 
-int failures = 0;
+using probe::check;
 
-void check(bool ok, const std::string& what) {
-    std::printf("%s %s\n", ok ? "ok  " : "FAIL", what.c_str());
-    if (!ok)
-        ++failures;
+// A control's id is its place in the definition.
+HWND control(HWND window, runtime::Place place) {
+    return GetDlgItem(window, static_cast<int>(place));
 }
 
 void pump() {
@@ -30,26 +30,17 @@ void pump() {
 
 bool placedFor(HWND window, int dpi) {
     bool all = true;
-    for (const runtime::ControlEntry& e : std::span(form1::definition).subspan(1)) {
-        const auto id = static_cast<int>(&e - form1::definition.data());
-        RECT r;
-        GetWindowRect(GetDlgItem(window, id), &r);
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-        const bool placed = r.left == runtime::toPixels(e.rect.left, dpi) &&
-                            r.top == runtime::toPixels(e.rect.top, dpi) &&
-                            r.right - r.left == runtime::toPixels(e.rect.width, dpi) &&
-                            r.bottom - r.top == runtime::toPixels(e.rect.height, dpi);
-        if (!placed)
-            std::printf("# %s at (%ld, %ld, %ld x %ld)\n", runtime::displayName(e).c_str(), r.left, r.top,
-                        r.right - r.left, r.bottom - r.top);
-        all = all && placed;
+    for (runtime::Place p = 1; p < form1::definition.size(); ++p) {
+        const runtime::ControlEntry& e = form1::definition[p];
+        const std::string place = probe::misplaced(window, control(window, p), e, dpi);
+        if (!place.empty())
+            std::printf("# %s at %s\n", runtime::displayName(e).c_str(), place.c_str());
+        all = all && place.empty();
     }
-    RECT client;
-    GetClientRect(window, &client);
-    if (client.right != runtime::toPixels(7455, dpi) || client.bottom != runtime::toPixels(5070, dpi))
-        std::printf("# client area %ld x %ld\n", client.right, client.bottom);
-    return all && client.right == runtime::toPixels(7455, dpi) &&
-           client.bottom == runtime::toPixels(5070, dpi);
+    const std::string size = probe::missized(window, form1::definition.front(), dpi);
+    if (!size.empty())
+        std::printf("# client area %s\n", size.c_str());
+    return all && size.empty();
 }
 
 COLORREF middleOf(HWND control) {
@@ -84,7 +75,7 @@ int main() {
 
     // A dark red for system colour 9 while the window is open: the result lines follow, with their
     // text turned light to stay readable.
-    const HWND line = GetDlgItem(window, 15); // Label2(0)
+    const HWND line = control(window, *runtime::placeOf(form1::definition, "Label2", 0));
     const int element = COLOR_CAPTIONTEXT;
     const COLORREF red = RGB(160, 20, 20);
     SetSysColors(1, &element, &red);
@@ -99,5 +90,5 @@ int main() {
     ReleaseDC(line, dc);
     check(light, "and white text, which reads on it");
     DestroyWindow(window);
-    return failures ? 1 : 0;
+    return probe::failures ? 1 : 0;
 }
