@@ -33,23 +33,21 @@ function(tvorka1_layer target)
     set_property(GLOBAL APPEND PROPERTY TVORKA1_LAYERS ${target})
 endfunction()
 
-# Called once every layer is defined: no layer reaches the whole source tree (or a folder that
-# holds other layers) through an include folder of its own, which would let an include run up a
-# layer past the walls.
+# Called once every layer is defined: no layer reaches a folder of the source tree through an
+# include folder of its own, which would let an include run up a layer past the walls; layers are
+# reached through their views in the build.
 function(tvorka1_check_layers)
     get_property(layers GLOBAL PROPERTY TVORKA1_LAYERS)
     foreach(target IN LISTS layers)
         get_target_property(private ${target} INCLUDE_DIRECTORIES)
         get_target_property(public ${target} INTERFACE_INCLUDE_DIRECTORIES)
         foreach(folder IN LISTS private public)
-            string(REGEX REPLACE "^\\$<BUILD_INTERFACE:(.*)>$" "\\1" folder "${folder}")
-            foreach(top IN ITEMS "${PROJECT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/runtime"
-                    "${PROJECT_SOURCE_DIR}/generators")
-                if(folder STREQUAL top OR folder STREQUAL "${top}/")
-                    message(FATAL_ERROR "${target} includes from ${folder}, past the layers' walls: "
-                        "reach a layer through the target that defines it")
-                endif()
-            endforeach()
+            cmake_path(IS_PREFIX PROJECT_SOURCE_DIR "${folder}" NORMALIZE in_source)
+            cmake_path(IS_PREFIX PROJECT_BINARY_DIR "${folder}" NORMALIZE in_build)
+            if(in_source AND NOT in_build)
+                message(FATAL_ERROR "${target} includes from ${folder}, past the layers' walls: "
+                    "reach a layer through the target that defines it")
+            endif()
         endforeach()
     endforeach()
 endfunction()

@@ -62,15 +62,7 @@ else
     tar -C "$root" --numeric-owner -czf "$cache.part" . && mv "$cache.part" "$cache"
 fi
 
-# The tree as it stands, changes not yet committed included, without builds.
-mkdir "$root/src"
-if git rev-parse --git-dir >/dev/null 2>&1; then
-    git ls-files -z --cached --others --exclude-standard |
-        while IFS= read -r -d '' file; do [[ -e $file ]] && printf '%s\0' "$file"; done |
-        tar --null -T - -cf - | tar -C "$root/src" -xf -
-else
-    tar --exclude='./build*' -cf - . | tar -C "$root/src" -xf -
-fi
+bash "$(dirname "$0")/copy_tree.sh" . "$root/src"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # No service starts inside the root when its package is installed.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"

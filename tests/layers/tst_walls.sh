@@ -12,16 +12,8 @@ fail() {
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-# A copy of the tree as it stands, without builds.
 copy() {
-    mkdir "$scratch/$1"
-    if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
-        git -C "$source" ls-files -z --cached --others --exclude-standard |
-            (cd "$source" && while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
-                tar --null -T - -cf -) | tar -C "$scratch/$1" -xf -
-    else
-        tar -C "$source" --exclude='./build*' -cf - . | tar -C "$scratch/$1" -xf -
-    fi
+    bash "$source/tools/copy_tree.sh" "$source" "$scratch/$1"
     echo "$scratch/$1"
 }
 
