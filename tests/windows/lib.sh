@@ -2,46 +2,29 @@
 # prefix of the test's own. Source it; everything it starts ends, and everything it makes goes,
 # when the test exits, also on failure or on a signal.
 
-set -euo pipefail
-# Nothing of the caller's desktop or Wine reaches the tests.
-unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS WINEARCH WINELOADER WINESERVER WINEDLLPATH WINEPREFIX \
-    XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME TMPDIR
+# What the X11 tests share: fail, the X commands' timeouts, the cleanup lists, wait_window and
+# wait_exit.
+source "$(dirname "${BASH_SOURCE[0]}")/../x11/lib.sh"
+# Nothing of the caller's Wine reaches the tests either.
+unset WINEARCH WINELOADER WINESERVER WINEDLLPATH WINEPREFIX XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME TMPDIR
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
+# The prefix's processes end first, while the X server they draw on still runs.
+wine_cleanup() {
+    [[ -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]] || return 0
+    timeout 10 wineserver -k >/dev/null 2>&1 || true
+    timeout 10 wineserver -w >/dev/null 2>&1 || true
+    # Debian's wineserver keeps its socket in a folder of its own under the system's temporary
+    # folder, named after the prefix's device and inode, and leaves it behind.
+    local device inode server
+    read -r device inode < <(stat -c '%D %i' "$WINEPREFIX")
+    server=$(printf 'server-%x-%x' "0x$device" "$inode")
+    for folder in /tmp/wine-*/"$server" /tmp/.wine-"$(id -u)"/"$server"; do
+        [[ -d $folder ]] || continue
+        rm -rf "$folder"
+        rmdir "$(dirname "$folder")" 2>/dev/null || true
+    done
 }
-
-# Every command that talks to the X server ends by itself, even when the program or the server
-# hangs: a call that takes longer than this fails its test instead of waiting forever.
-x_timeout=${X_TIMEOUT:-10}
-for command in xdotool xwininfo import; do
-    eval "$command() { timeout --kill-after=2 \"\$x_timeout\" $command \"\$@\"; }"
-done
-
-cleanup_pids=()
-cleanup_paths=()
-cleanup() {
-    # The prefix's processes first, while the X server they draw on still runs.
-    if [[ -n "${WINEPREFIX:-}" && -d "$WINEPREFIX" ]]; then
-        timeout 10 wineserver -k >/dev/null 2>&1 || true
-        timeout 10 wineserver -w >/dev/null 2>&1 || true
-        # Debian's wineserver keeps its socket in a folder of its own under the system's temporary
-        # folder, named after the prefix's device and inode, and leaves it behind.
-        local device inode server
-        read -r device inode < <(stat -c '%D %i' "$WINEPREFIX")
-        server=$(printf 'server-%x-%x' "0x$device" "$inode")
-        for folder in /tmp/wine-*/"$server" /tmp/.wine-"$(id -u)"/"$server"; do
-            [[ -d $folder ]] || continue
-            rm -rf "$folder"
-            rmdir "$(dirname "$folder")" 2>/dev/null || true
-        done
-    fi
-    for pid in "${cleanup_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    for path in "${cleanup_paths[@]}"; do rm -rf "$path"; done
-}
-trap cleanup EXIT
+trap 'wine_cleanup; cleanup' EXIT
 # A timeout or Ctrl-C still cleans up.
 trap 'exit 143' TERM
 trap 'exit 130' INT
@@ -149,28 +132,4 @@ winepath_of() {
 # Prints the Unix path of Windows path $1, as Wine resolves it in the prefix.
 unix_path() {
     wine_run 15 winepath -u "$1" | tr -d '\r'
-}
-
-# Waits up to $2 seconds (default 15) for a visible top-level window titled exactly $1 and prints
-# its id.
-wait_window() {
-    local deadline=$((SECONDS + ${2:-15}))
-    while ((SECONDS < deadline)); do
-        local id
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-        [[ -n "$id" ]] && echo "$id" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Waits up to $2 seconds for child process $1 to end and sets exit_status; fails if it does not.
-wait_exit() {
-    local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "process $1 still running after $2 s"
-        sleep 0.05
-    done
-    exit_status=0
-    wait "$1" || exit_status=$?
 }
