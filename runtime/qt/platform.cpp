@@ -119,11 +119,7 @@ public:
 
 } // namespace runtime::qt
 
-namespace runtime {
-
-Platform& nativePlatform() {
+runtime::Platform& runtime::nativePlatform() {
     static qt::QtPlatform platform;
     return platform;
 }
-
-} // namespace runtime

@@ -141,11 +141,7 @@ public:
 
 } // namespace runtime::win32
 
-namespace runtime {
-
-Platform& nativePlatform() {
+runtime::Platform& runtime::nativePlatform() {
     static win32::Win32Platform platform;
     return platform;
 }
-
-} // namespace runtime

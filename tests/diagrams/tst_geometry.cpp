@@ -425,9 +425,6 @@ private slots:
     void pixels();
     void textInkCoversItsRange_data();
     void textInkCoversItsRange();
-    void outerMarginIsWhite_data();
-    void outerMarginIsWhite();
-    void ruleUnderTheNote();
     void dotsAreWholeDiscs_data();
     void dotsAreWholeDiscs();
 };
@@ -443,17 +440,32 @@ void tst_Geometry::initTestCase() {
     QCOMPARE(colours.size(), 7);
 }
 
+// Every pixel of each area in its role's colour: the samples, one pixel each; the outer margins,
+// where nothing is drawn from column 314 on, so a picture box that cuts the right edge loses only
+// ground; and the rule under the monostable note.
 void tst_Geometry::pixels_data() {
     addColumns();
     for (const Sample& s : samples)
         addRows(s.where, s.what, QRect(s.x, s.y, 1, 1), s.role);
+    addRows(Mono, "right margin", QRect(QPoint(314, 0), QPoint(328, 332)), Ground);
+    addRows(Mono, "bottom margin, above the rule", QRect(QPoint(0, 333), QPoint(328, 337)), Ground);
+    addRows(Mono, "rule", QRect(QPoint(5, 338), QPoint(317, 338)), Rule);
+    addRows(Mono, "left of the rule", QRect(QPoint(0, 338), QPoint(4, 338)), Ground);
+    addRows(Mono, "right of the rule", QRect(QPoint(318, 338), QPoint(328, 338)), Ground);
+    addRows(Mono, "bottom margin, below the rule", QRect(QPoint(0, 339), QPoint(328, 341)), Ground);
+    addRows(Astable, "right margin", QRect(QPoint(314, 0), QPoint(328, 327)), Ground);
+    addRows(Astable, "bottom margin", QRect(QPoint(0, 318), QPoint(328, 327)), Ground);
 }
 
 void tst_Geometry::pixels() {
     QFETCH(int, which);
     QFETCH(QRect, area);
     QFETCH(int, role);
-    QCOMPARE(rgb(picture(which).pixel(area.topLeft())), rgb(colour(pictures::Role(role))));
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (picture(which).pixel(x, y) != colour(pictures::Role(role)))
+                QFAIL(qPrintable(
+                    QStringLiteral("(%1,%2) is %3").arg(x).arg(y).arg(rgb(picture(which).pixel(x, y)))));
 }
 
 void tst_Geometry::textInkCoversItsRange_data() {
@@ -475,36 +487,6 @@ void tst_Geometry::textInkCoversItsRange() {
             if (picture(which).pixel(x, y) == colour(pictures::Role(role)))
                 ink |= QRect(x, y, 1, 1);
     QCOMPARE(range(ink), range(area));
-}
-
-void tst_Geometry::outerMarginIsWhite_data() {
-    QTest::addColumn<int>("which");
-    QTest::addColumn<QRect>("area");
-    // Nothing is drawn from column 314 on, so a picture box that cuts the right edge loses only ground.
-    QTest::newRow("mono right") << int(Mono) << QRect(QPoint(314, 0), QPoint(328, 332));
-    QTest::newRow("mono bottom, above the rule") << int(Mono) << QRect(QPoint(0, 333), QPoint(328, 337));
-    QTest::newRow("mono bottom, below the rule") << int(Mono) << QRect(QPoint(0, 339), QPoint(328, 341));
-    QTest::newRow("astable right") << int(Astable) << QRect(QPoint(314, 0), QPoint(328, 327));
-    QTest::newRow("astable bottom") << int(Astable) << QRect(QPoint(0, 318), QPoint(328, 327));
-}
-
-void tst_Geometry::outerMarginIsWhite() {
-    QFETCH(int, which);
-    QFETCH(QRect, area);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (picture(which).pixel(x, y) != colour(Ground)) {
-                QFAIL(qPrintable(
-                    QStringLiteral("(%1,%2) is %3").arg(x).arg(y).arg(rgb(picture(which).pixel(x, y)))));
-            }
-        }
-    }
-}
-
-void tst_Geometry::ruleUnderTheNote() {
-    const QImage& image = picture(Mono);
-    for (int x = 0; x < image.width(); ++x)
-        QCOMPARE(rgb(image.pixel(x, 338)), rgb(colour(x >= 5 && x <= 317 ? Rule : Ground)));
 }
 
 void tst_Geometry::dotsAreWholeDiscs_data() {
