@@ -2,14 +2,11 @@
 
 namespace runtime {
 
-std::string displayName(const ControlEntry& entry) {
-    std::string name(entry.name);
-    if (entry.index != noIndex) {
-        name += '(';
-        name += std::to_string(entry.index);
-        name += ')';
-    }
-    return name;
+std::string displayName(std::string_view name, int index) {
+    std::string shown(name);
+    if (index != noIndex)
+        shown += '(' + std::to_string(index) + ')';
+    return shown;
 }
 
 Control::Control(const ControlEntry& entry, std::unique_ptr<NativeControl> native)

@@ -19,7 +19,10 @@
 namespace runtime {
 
 // The name as the error report gives it: "Picture1", or "Text1(2)" for an array element.
-std::string displayName(const ControlEntry& entry);
+std::string displayName(std::string_view name, int index = noIndex);
+inline std::string displayName(const ControlEntry& entry) {
+    return displayName(entry.name, entry.index);
+}
 
 class Control : public Object {
 public:

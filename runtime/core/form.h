@@ -23,7 +23,7 @@ public:
     template <class C>
     Ref<C> fetch(Member<C> member, int index = 0) const {
         if (index < 0 || static_cast<std::size_t>(index) >= member.count)
-            raiseMissingElement(member.name, index);
+            raiseMissingElement(displayName(member.name, index));
         return Ref<C>::share(static_cast<C&>(at(member.places[static_cast<std::size_t>(index)])));
     }
 

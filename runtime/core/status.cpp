@@ -34,8 +34,8 @@ void raiseFailedCall(Status status, std::string_view control, std::string_view i
     throw RuntimeError(status, control, interface, property);
 }
 
-void raiseMissingElement(std::string_view array, int index) {
-    throw RuntimeError(statusNoSuchElement, std::string(array) + "(" + std::to_string(index) + ")");
+void raiseMissingElement(std::string_view element) {
+    throw RuntimeError(statusNoSuchElement, element);
 }
 
 } // namespace runtime

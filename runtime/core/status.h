@@ -46,7 +46,8 @@ private:
 [[noreturn]] void raiseFailedCall(Status status, std::string_view control, std::string_view interface,
                                   std::string_view property);
 
-[[noreturn]] void raiseMissingElement(std::string_view array, int index);
+// `element` names the element fetched, such as "Text1(7)".
+[[noreturn]] void raiseMissingElement(std::string_view element);
 
 inline void raiseIfFailed(Status status, std::string_view control, std::string_view interface,
                           std::string_view property) {
