@@ -62,8 +62,8 @@ NativeClass nativeClass(ControlClass kind) {
 
 std::unique_ptr<NativeControl> Win32Window::create(const ControlEntry& entry) {
     const NativeClass native = nativeClass(entry.kind);
-    // The control id is the place in creation order, counted from 1.
-    const auto id = static_cast<INT_PTR>(controls_.size() + 1);
+    // Controls are created in definition order, the window at place 0.
+    const auto id = static_cast<INT_PTR>(controlIdBase + controls_.size() + 1);
     const HWND hwnd =
         CreateWindowExW(native.extendedStyle, native.name, widen(entry.caption).c_str(),
                         WS_CHILD | WS_VISIBLE | native.style, 0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(id),

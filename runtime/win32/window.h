@@ -19,6 +19,9 @@ class Win32Window;
 // The window classes this backend registers.
 inline constexpr wchar_t formClass[] = L"Tvorka1.Form";
 inline constexpr wchar_t pictureBoxClass[] = L"Tvorka1.PictureBox";
+// A control's id is this plus its place in the definition: above IDOK, IDCANCEL and the other ids
+// that the dialog keys send, so Enter and Escape never pass for a control's notification.
+inline constexpr int controlIdBase = 100;
 
 class Win32Control final : public NativeControl {
 public:

@@ -32,6 +32,21 @@ inline RECT clientRectOf(HWND parent, HWND child) {
     return r;
 }
 
+// The program gives each control the id 100 plus its place in the definition.
+inline constexpr int controlIdBase = 100;
+
+// The place in the definition of the control with `id`, or 0 (the window's) for none.
+inline runtime::Place placeOfId(int id) {
+    const int place = id - controlIdBase;
+    return place >= 1 && place < static_cast<int>(form1::definition.size())
+               ? static_cast<runtime::Place>(place)
+               : runtime::windowPlace;
+}
+
+inline HWND controlAt(HWND window, runtime::Place place) {
+    return GetDlgItem(window, controlIdBase + static_cast<int>(place));
+}
+
 inline int pixelsAt(int twips, int dpi) {
     return MulDiv(twips, dpi, 1440);
 }

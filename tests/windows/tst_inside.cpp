@@ -15,11 +15,6 @@ namespace {
 
 using probe::check;
 
-// A control's id is its place in the definition.
-HWND control(HWND window, runtime::Place place) {
-    return GetDlgItem(window, static_cast<int>(place));
-}
-
 void pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -32,7 +27,7 @@ bool placedFor(HWND window, int dpi) {
     bool all = true;
     for (runtime::Place p = 1; p < form1::definition.size(); ++p) {
         const runtime::ControlEntry& e = form1::definition[p];
-        const std::string place = probe::misplaced(window, control(window, p), e, dpi);
+        const std::string place = probe::misplaced(window, probe::controlAt(window, p), e, dpi);
         if (!place.empty())
             std::printf("# %s at %s\n", runtime::displayName(e).c_str(), place.c_str());
         all = all && place.empty();
@@ -75,7 +70,7 @@ int main() {
 
     // A dark red for system colour 9 while the window is open: the result lines follow, with their
     // text turned light to stay readable.
-    const HWND line = control(window, *runtime::placeOf(form1::definition, "Label2", 0));
+    const HWND line = probe::controlAt(window, *runtime::placeOf(form1::definition, "Label2", 0));
     const int element = COLOR_CAPTIONTEXT;
     const COLORREF red = RGB(160, 20, 20);
     SetSysColors(1, &element, &red);

@@ -155,14 +155,12 @@ int chosenDpi() {
     return static_cast<int>(dpi);
 }
 
-// Finds the controls by their ids, which count the definition's entries in creation order.
+// Finds the controls by their ids.
 Shown identify(HWND window) {
     Shown shown{window, chosenDpi(), {}};
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const int id = GetDlgCtrlID(child);
-        if (id >= 1 && id < static_cast<int>(form1::definition.size()))
-            shown.controls[displayName(form1::definition[static_cast<std::size_t>(id)])] = child;
-    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (const runtime::Place place = probe::placeOfId(GetDlgCtrlID(child)); place != runtime::windowPlace)
+            shown.controls[displayName(form1::definition[place])] = child;
     return shown;
 }
 
@@ -179,7 +177,7 @@ void checkWindow(const Shown& s) {
 
 // As the window opens, in the monostable mode.
 void checkControls(const Shown& s) {
-    check(s.controls.size() == form1::definition.size() - 1, "18 controls, ids 1 to 18 in creation order");
+    check(s.controls.size() == form1::definition.size() - 1, "18 controls, ids 101 to 118 in creation order");
     for (const ControlEntry& e : std::span(form1::definition).subspan(1)) {
         const std::string name = displayName(e);
         const HWND hwnd = s.controls.count(name) ? s[name] : nullptr;
@@ -216,7 +214,7 @@ void checkControls(const Shown& s) {
     // The z-order, which the dialog manager walks with Tab, is the keyboard's order of all 18.
     std::string order;
     for (HWND child = GetWindow(s.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        (order += ' ') += displayName(form1::definition[static_cast<std::size_t>(GetDlgCtrlID(child))]);
+        (order += ' ') += displayName(form1::definition[probe::placeOfId(GetDlgCtrlID(child))]);
     check(order == " Label1(0) Label1(1) Label1(2) Text1(0) Text1(1) Text1(2) Combo1(0) Combo1(1) Combo1(2) "
                    "Label2(0) Label2(1) Label2(2) Label2(3) Label2(4) Option1 Option2 Picture1 Picture2",
           "the controls lie in the keyboard's order:" + order);
