@@ -30,6 +30,10 @@ private slots:
         QTest::newRow("Option1_Click: Picture2.Visible")
             << QStringList{"Picture2", "Visible", "true", "1", "Option2", "Option1"} << true
             << "Picture1=hidden Picture2=hidden";
+        // Any other exception from a handler takes the same road.
+        QTest::newRow("Option2_Click: out of memory")
+            << QStringList{"Picture1", "Visible", "true", "0", "bad_alloc", "Option2"} << true
+            << "Picture1=hidden Picture2=hidden";
     }
     void failedSetEndsTheProgram() {
         QFETCH(QStringList, arguments);
@@ -47,8 +51,11 @@ private slots:
         QCOMPARE(out.contains("shown"), shown);
         QVERIFY2(!out.contains("clicked"), qPrintable(out)); // nothing after the failing click ran
         const QString error =
-            QString("run-time error 0x80004005 (-2147467259): setting _%1.%2 on %3 failed")
-                .arg(arguments[1] == "Value" ? "OptionButton" : "PictureBox", arguments[1], arguments[0]);
+            arguments.contains("bad_alloc")
+                ? QString("run-time error 0x8007000E (-2147024882): out of memory")
+                : QString("run-time error 0x80004005 (-2147467259): setting _%1.%2 on %3 failed")
+                      .arg(arguments[1] == "Value" ? "OptionButton" : "PictureBox", arguments[1],
+                           arguments[0]);
         QVERIFY2(out.contains("report Tvorka1 | " + error + " | " + boxes), qPrintable(out));
         QCOMPARE(err.trimmed().split('\n').filter("run-time error"), QStringList{"Tvorka1: " + error});
     }

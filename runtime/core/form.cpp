@@ -23,11 +23,14 @@ const Control* Form::find(std::string_view name, int index) const {
     return place ? &at(*place) : nullptr;
 }
 
+// Every exception ends here, inside the window system's call that raised the event: none may
+// unwind through a window system's frames, which on Windows is undefined, and on 32-bit Windows
+// ends the process unreported.
 void Form::raise(Handler handler) {
     try {
         handler(*this);
-    } catch (const RuntimeError& error) {
-        reportUntrapped(error);
+    } catch (...) {
+        reportUntrapped(RuntimeError::from(std::current_exception()));
     }
 }
 

@@ -36,7 +36,8 @@ public:
     // Controls are added in definition order, which the members' places count on.
     void add(Ref<Control> control) { controls_.push_back(std::move(control)); }
 
-    // Calls a bound handler. A run-time error that leaves it ends the program through the report.
+    // Calls a bound handler. A run-time error, or any exception, that leaves it ends the program
+    // through the report.
     void raise(Handler handler);
 
 private:

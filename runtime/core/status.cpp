@@ -1,6 +1,7 @@
 #include "runtime/core/status.h"
 
 #include <cstdio>
+#include <new>
 
 namespace runtime {
 
@@ -28,6 +29,24 @@ RuntimeError::RuntimeError(Status status, std::string_view control)
           errorText(status, "the control array element " + std::string(control) + " does not exist"))
     , status_(status)
     , control_(control) {}
+
+RuntimeError::RuntimeError(Status status, Text text)
+    : std::runtime_error(errorText(status, text.what))
+    , status_(status) {}
+
+RuntimeError RuntimeError::from(std::exception_ptr exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RuntimeError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return {statusOutOfMemory, Text{"out of memory"}};
+    } catch (const std::exception& error) {
+        return {statusFailed, Text{error.what()}};
+    } catch (...) {
+        return {statusFailed, Text{"an unknown failure"}};
+    }
+}
 
 void raiseFailedCall(Status status, std::string_view control, std::string_view interface,
                      std::string_view property) {

@@ -1,6 +1,6 @@
 // The real program with one property set made to fail, built only for the tests. On Linux it also
 // tells on stdout what a user would see (qt_observer.cpp); on Windows the test program watches it.
-// Usage: fault_host CONTROL PROPERTY VALUE SKIP [CLICK...]
+// Usage: fault_host CONTROL PROPERTY VALUE SKIP [bad_alloc] [CLICK...]
 
 #include "app/application.h"
 #include "faults/faults.h"
@@ -11,11 +11,10 @@
 int main(int argc, char** argv) {
     const std::optional<faults::PlannedFailure> planned = faults::parse(argc, argv);
     if (!planned) {
-        std::fprintf(stderr, "usage: fault_host CONTROL PROPERTY VALUE SKIP [CLICK...]\n");
+        std::fprintf(stderr, "usage: fault_host CONTROL PROPERTY VALUE SKIP [bad_alloc] [CLICK...]\n");
         return 2;
     }
     static faults::FaultyPlatform platform(runtime::nativePlatform());
     platform.plan(*planned);
-    faults::clicks.assign(argv + 5, argv + argc);
     runtime::start(app::descriptor, platform);
 }

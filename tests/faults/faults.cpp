@@ -3,6 +3,7 @@
 #include "runtime/core/controls.h"
 
 #include <cstdlib>
+#include <new>
 
 namespace faults {
 
@@ -78,9 +79,11 @@ std::optional<runtime::Status> FaultyPlatform::take(std::string_view control, st
         return std::nullopt;
     if (planned_->skip-- > 0)
         return std::nullopt;
-    const runtime::Status status = planned_->status;
+    const PlannedFailure failure = *planned_;
     planned_.reset();
-    return status;
+    if (failure.outOfMemory)
+        throw std::bad_alloc();
+    return failure.status;
 }
 
 runtime::NativeControl& unwrap(runtime::NativeControl& control) {
@@ -92,11 +95,14 @@ runtime::NativeControl& unwrap(runtime::NativeControl& control) {
 std::optional<PlannedFailure> parse(int argc, char** argv) {
     if (argc < 5)
         return std::nullopt;
+    const bool outOfMemory = argc > 5 && std::string(argv[5]) == "bad_alloc";
+    clicks.assign(argv + 5 + outOfMemory, argv + argc);
     return PlannedFailure{.control = argv[1],
                           .property = argv[2],
                           .value = std::string(argv[3]) == "true",
                           .skip = std::atoi(argv[4]),
-                          .status = {static_cast<std::int32_t>(0x80004005u)}};
+                          .status = runtime::statusFailed,
+                          .outOfMemory = outOfMemory};
 }
 
 } // namespace faults

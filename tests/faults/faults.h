@@ -17,6 +17,7 @@ struct PlannedFailure {
     bool value = true;
     int skip = 0; // matching sets to let through before the failing one
     runtime::Status status{};
+    bool outOfMemory = false; // throws std::bad_alloc rather than returning `status`
 };
 
 class FaultyPlatform final : public runtime::Platform {
@@ -44,11 +45,12 @@ private:
 // The real platform's control inside a faulty window's wrapper, or `control` itself.
 runtime::NativeControl& unwrap(runtime::NativeControl& control);
 
-// The fault host's arguments, CONTROL PROPERTY VALUE SKIP, as a planned failure of status
-// 0x80004005; nothing where they do not fit.
-std::optional<PlannedFailure> parse(int argc, char** argv);
-
 // The option buttons a host clicks once the window shows, where it watches the window itself.
 inline std::vector<std::string> clicks;
+
+// The fault host's arguments, CONTROL PROPERTY VALUE SKIP [bad_alloc] [CLICK...], as a planned
+// failure of status 0x80004005, or of memory running out; the clicks go to `clicks`. Nothing where
+// they do not fit.
+std::optional<PlannedFailure> parse(int argc, char** argv);
 
 } // namespace faults
