@@ -1,36 +1,62 @@
 # The Windows installer: an MSI that wixl (msitools) builds from tvorka1.wxs.in, with the program,
-# its Start-menu shortcut and its Apps and Features entry. Windows Installer itself removes all of
-# it again. Included from the top-level CMakeLists for Windows builds, after the program's target.
+# its Start-menu shortcut and its Apps and Features entry, for the build's architecture. Windows
+# Installer itself removes all of it again. Included from the top-level CMakeLists for Windows
+# builds, after the program's target.
 include_guard(GLOBAL)
 
 # A build without wixl (Windows itself, say) makes the program alone.
 find_program(TVORKA1_WIXL wixl)
-if(NOT TVORKA1_WIXL OR NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
-    message(STATUS "No installer: it is built by wixl (Debian package: wixl), for x64 only")
+if(NOT TVORKA1_WIXL)
+    message(STATUS "No installer: it is built by wixl (Debian package: wixl)")
     return()
 endif()
 
-# Windows Installer knows every version of the program by this code: it never changes.
+# Windows Installer knows every version of the program, 32- and 64-bit, by this code: it never
+# changes. So a later version of either replaces whichever is installed.
 set(TVORKA1_UPGRADE_CODE "F6415929-3FE0-4C28-82FC-6A317F8D60C7")
-# Each version's own code, the same at every build of it: a rebuilt installer of an installed
-# version finds it installed instead of adding a second entry.
-string(UUID TVORKA1_PRODUCT_CODE NAMESPACE "${TVORKA1_UPGRADE_CODE}" NAME "${PROJECT_VERSION}" TYPE SHA1 UPPER)
-
-set(TVORKA1_INSTALLER_MSI "${PROJECT_BINARY_DIR}/package/${PROJECT_NAME}-${PROJECT_VERSION}-x64.msi")
-file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/package")
+# Windows Installer's name of the build's architecture.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TVORKA1_MSI_ARCHITECTURE x64)
+else()
+    set(TVORKA1_MSI_ARCHITECTURE x86)
+endif()
 
 # wixl 0.101 finds the files to install only by paths relative to the folder it runs in.
-set(_wxs_dir "${PROJECT_BINARY_DIR}/packaging/windows")
-set(_ico "${PROJECT_SOURCE_DIR}/app/icon/tvorka1.ico")
-set(TVORKA1_INSTALLER_ICO "$<PATH:RELATIVE_PATH,${_ico},${_wxs_dir}>")
-set(TVORKA1_EXE "$<PATH:RELATIVE_PATH,$<TARGET_FILE:tvorka1>,${_wxs_dir}>")
-configure_file("${CMAKE_CURRENT_LIST_DIR}/tvorka1.wxs.in" "${_wxs_dir}/tvorka1.wxs.in" @ONLY)
-file(GENERATE OUTPUT "${_wxs_dir}/tvorka1.wxs" INPUT "${_wxs_dir}/tvorka1.wxs.in")
+set(TVORKA1_WXS_DIR "${PROJECT_BINARY_DIR}/packaging/windows")
+file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/package")
 
-add_custom_command(OUTPUT "${TVORKA1_INSTALLER_MSI}"
-    COMMAND "${TVORKA1_WIXL}" -a x64 -o "${TVORKA1_INSTALLER_MSI}" tvorka1.wxs
-    DEPENDS tvorka1 "${_wxs_dir}/tvorka1.wxs" "${_ico}"
-    WORKING_DIRECTORY "${_wxs_dir}"
-    COMMENT "Building the installer ${PROJECT_NAME}-${PROJECT_VERSION}-x64.msi"
-    VERBATIM)
-add_custom_target(tvorka1_installer ALL DEPENDS "${TVORKA1_INSTALLER_MSI}")
+# Builds the MSI `msi` of this build's program as `version`, for `architecture` (x86 or x64), in
+# the target `target`, which is built with everything else.
+function(tvorka1_msi target msi version architecture)
+    # Each version's own code, the same at every build of it, and for both architectures: a rebuilt
+    # installer of an installed version finds it installed instead of adding a second entry, and
+    # Windows Installer refuses the other architecture's installer of the same version.
+    string(UUID TVORKA1_PRODUCT_CODE NAMESPACE "${TVORKA1_UPGRADE_CODE}" NAME "${version}" TYPE SHA1 UPPER)
+    set(PROJECT_VERSION "${version}")
+    # The 32-bit program goes into Program Files (x86) on 64-bit Windows.
+    if(architecture STREQUAL "x64")
+        set(TVORKA1_PROGRAM_FILES ProgramFiles64Folder)
+        set(TVORKA1_WIN64 yes)
+    else()
+        set(TVORKA1_PROGRAM_FILES ProgramFilesFolder)
+        set(TVORKA1_WIN64 no)
+    endif()
+    set(ico "${PROJECT_SOURCE_DIR}/app/icon/tvorka1.ico")
+    set(TVORKA1_INSTALLER_ICO "$<PATH:RELATIVE_PATH,${ico},${TVORKA1_WXS_DIR}>")
+    set(TVORKA1_EXE "$<PATH:RELATIVE_PATH,$<TARGET_FILE:tvorka1>,${TVORKA1_WXS_DIR}>")
+    get_filename_component(name "${msi}" NAME_WLE)
+    set(wxs "${TVORKA1_WXS_DIR}/${name}.wxs")
+    configure_file("${PROJECT_SOURCE_DIR}/packaging/windows/tvorka1.wxs.in" "${wxs}.in" @ONLY)
+    file(GENERATE OUTPUT "${wxs}" INPUT "${wxs}.in")
+    add_custom_command(OUTPUT "${msi}"
+        COMMAND "${TVORKA1_WIXL}" -a ${architecture} -o "${msi}" "${name}.wxs"
+        DEPENDS tvorka1 "${wxs}" "${ico}"
+        WORKING_DIRECTORY "${TVORKA1_WXS_DIR}"
+        COMMENT "Building the installer ${name}.msi"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS "${msi}")
+endfunction()
+
+set(TVORKA1_INSTALLER_MSI
+    "${PROJECT_BINARY_DIR}/package/${PROJECT_NAME}-${PROJECT_VERSION}-${TVORKA1_MSI_ARCHITECTURE}.msi")
+tvorka1_msi(tvorka1_installer "${TVORKA1_INSTALLER_MSI}" "${PROJECT_VERSION}" ${TVORKA1_MSI_ARCHITECTURE})
