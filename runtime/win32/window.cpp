@@ -5,6 +5,7 @@
 
 #include "runtime/core/colours.h"
 #include "runtime/core/font.h"
+#include "runtime/win32/system.h"
 #include "runtime/win32/text.h"
 
 #include <algorithm>
@@ -14,16 +15,18 @@ namespace runtime::win32 {
 
 namespace {
 
-// A sizable frame with a title bar, a system menu and minimize and maximize buttons.
-constexpr DWORD formStyle = WS_OVERLAPPEDWINDOW;
+// A sizable frame with a title bar, a system menu and minimize and maximize buttons. The window
+// paints nothing where its controls stand, so a switch of diagram or a resize does not flicker.
+constexpr DWORD formStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+// Windows 10 1703's message, which the headers of Windows 7 do not name.
+constexpr UINT dpiScaledSizeMessage = 0x02E4; // WM_GETDPISCALEDSIZE
 
 // The system's message face at `points` for `dpi`.
 HFONT makeFont(UINT dpi, double points) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
-    metrics.lfMessageFont.lfHeight = -static_cast<LONG>(points * dpi / 72.0 + 0.5);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    LOGFONTW face = messageFontFor(dpi);
+    face.lfHeight = -static_cast<LONG>(points * dpi / 72.0 + 0.5);
+    return CreateFontIndirectW(&face);
 }
 
 int textWidth(HWND hwnd, HFONT font) {
@@ -54,7 +57,7 @@ Win32Window::Win32Window(const ControlEntry& form, HINSTANCE instance)
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!hwnd_)
         return;
-    layout(GetDpiForWindow(hwnd_));
+    layout(dpiOf(hwnd_));
     if (manual)
         SetWindowPos(hwnd_, nullptr, toPixels(form.rect.left, static_cast<int>(dpi_)),
                      toPixels(form.rect.top, static_cast<int>(dpi_)), 0, 0,
@@ -77,7 +80,7 @@ Win32Window::~Win32Window() {
 // of the executable's resources, where Explorer finds it too.
 void Win32Window::setIcons() {
     for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
-        const int size = GetSystemMetricsForDpi(metric, dpi_);
+        const int size = metricFor(metric, dpi_);
         const auto icon = static_cast<HICON>(
             LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         if (!icon)
@@ -89,24 +92,34 @@ void Win32Window::setIcons() {
     }
 }
 
+SIZE Win32Window::clientSizeFor(UINT dpi) const {
+    const int d = static_cast<int>(dpi);
+    return {toPixels(form_.rect.width, d), toPixels(form_.rect.height, d)};
+}
+
 void Win32Window::layout(UINT dpi) {
     dpi_ = dpi;
-    const int d = static_cast<int>(dpi);
-    // The client area at its twips, inside the frame as it stands, whatever Windows made of it.
+    // The client area at its twips, inside the frame as it stands, whatever Windows made of it; left
+    // alone where it is right already, so a change of DPI sizes the window once.
     if (!IsZoomed(hwnd_) && !IsIconic(hwnd_)) {
         RECT outer, client;
         GetWindowRect(hwnd_, &outer);
         GetClientRect(hwnd_, &client);
-        SetWindowPos(hwnd_, nullptr, 0, 0,
-                     toPixels(form_.rect.width, d) + (outer.right - outer.left) - client.right,
-                     toPixels(form_.rect.height, d) + (outer.bottom - outer.top) - client.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const SIZE wanted = clientSizeFor(dpi);
+        if (client.right != wanted.cx || client.bottom != wanted.cy)
+            SetWindowPos(hwnd_, nullptr, 0, 0, wanted.cx + (outer.right - outer.left) - client.right,
+                         wanted.cy + (outer.bottom - outer.top) - client.bottom,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     setIcons();
-    // The system's face at the size the window's layout was made for. The old font goes once no
-    // control holds it.
+    placeControls();
+}
+
+// The system's face at the size the window's layout was made for. The old font goes once no
+// control holds it.
+void Win32Window::placeControls() {
     const HFONT previous = font_;
-    font_ = makeFont(dpi, formFontPoints);
+    font_ = makeFont(dpi_, formFontPoints);
     for (Win32Control* control : controls_)
         place(*control);
     if (previous)
@@ -259,14 +272,33 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // The stored system colours follow the theme while the window is open.
         InvalidateRect(hwnd_, nullptr, TRUE);
         break;
+    case dpiScaledSizeMessage: {
+        // Before a move to a monitor of another DPI (per-monitor v2): the frame that holds the
+        // client area at the new DPI, so that Windows sizes the window once, and it does not bounce
+        // at the seam between the monitors.
+        const auto dpi = static_cast<UINT>(wParam);
+        if (IsZoomed(hwnd_) || IsIconic(hwnd_))
+            break;
+        const std::optional<SIZE> size = frameSizeFor(hwnd_, clientSizeFor(dpi), dpi);
+        if (!size)
+            break;
+        *reinterpret_cast<SIZE*>(lParam) = *size;
+        return TRUE;
+    }
     case WM_DPICHANGED: {
-        // Moved to a monitor of another DPI: Windows suggests the frame, the controls follow.
+        // Moved to a monitor of another DPI (Windows 8.1 on): Windows suggests the frame, the
+        // controls follow.
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         layout(HIWORD(wParam));
         return 0;
     }
+    case WM_SETTINGCHANGE:
+        // The user chose another message font: the controls take it at once.
+        if (wParam == SPI_SETNONCLIENTMETRICS)
+            placeControls();
+        break;
     case WM_ACTIVATE:
         // As a dialog does: the focus leaves with the window and comes back to where it was.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -277,6 +309,15 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_SETFOCUS: {
+        // The window itself got the focus (from a screen reader, or SetFocus from outside): it
+        // hands it on to the control that had it, so typing goes somewhere.
+        const auto lost = reinterpret_cast<HWND>(wParam);
+        const HWND control = lost && IsChild(hwnd_, lost) ? lost : focus_;
+        if (control && IsWindow(control))
+            SetFocus(control);
+        return 0;
+    }
     case WM_DESTROY:
         clearAnnotations();
         PostQuitMessage(0);

@@ -92,7 +92,11 @@ private:
 
     // Sizes the client area and places every control for `dpi`, with the font and icons at that size.
     void layout(UINT dpi);
+    // The client area at the definition's size for `dpi`, in pixels.
+    SIZE clientSizeFor(UINT dpi) const;
     void setIcons();
+    // Every control in the system's message face, placed for the window's DPI.
+    void placeControls();
     // Places one control at its twips for the window's DPI, in its font.
     void place(Win32Control& control);
     Win32Control* find(HWND hwnd) const;

@@ -60,7 +60,8 @@ wine_run() {
 }
 
 # Starts Xvfb on a free display and a fresh Wine prefix drawing on it, at $1 dots per inch when
-# given (Windows' 100 % is 96, 125 % is 120). Exports DISPLAY, WINEPREFIX, WINEDEBUG and
+# given (Windows' 100 % is 96, 125 % is 120), as the Windows that $WINDOWS_VERSION names where it is
+# set (win7, say). Exports DISPLAY, WINEPREFIX, WINEDEBUG and
 # WINEDLLOVERRIDES; HOME and the prefix are in the folder $scratch, the test's own, which
 # the test may use for its files too.
 start_wine() {
@@ -106,6 +107,7 @@ start_wine() {
     {
         printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n'
         [[ -z "$dpi" ]] || printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi"
+        [[ -z "${WINDOWS_VERSION:-}" ]] || printf '\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$WINDOWS_VERSION"
     } >"$settings"
     status=0
     wine_run 30 reg import "$(winepath_of "$settings")" >"$log" 2>&1 || status=$?
