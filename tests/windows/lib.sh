@@ -68,7 +68,7 @@ start_wine() {
     local dpi=${1:-}
     [[ -z "$dpi" || "$dpi" =~ ^[1-9][0-9]*$ ]] || fail "start_wine: '$dpi' is not a number of dots per inch"
     local tool
-    for tool in Xvfb:xvfb xdotool:xdotool wine:"wine wine64" wineboot:wine wineserver:wine; do
+    for tool in Xvfb:xvfb xdpyinfo:x11-utils xdotool:xdotool wine:"wine wine64" wineboot:wine wineserver:wine; do
         command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is missing (Debian package: ${tool#*:})"
     done
     local fonts=(/usr/share/wine/fonts/*.ttf)
@@ -78,13 +78,7 @@ start_wine() {
     cleanup_paths+=("$scratch")
     mkdir "$scratch/home"
 
-    local fifo="$scratch/display"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    cleanup_pids+=($!)
-    local number
-    read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
-    export DISPLAY=":$number"
+    start_xvfb
 
     # Wine links the prefix's user folders to HOME's, and its menu builder and caches write
     # there. TMPDIR stays unset: Debian's Wine 10 aborts at start wherever it is set.

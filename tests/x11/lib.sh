@@ -10,9 +10,13 @@ fail() {
     exit 1
 }
 
+# Every time limit below is multiplied by TVORKA1_TIME_FACTOR, where the machine is that many
+# times slower than the limits were made for (an emulated root of another architecture).
+factor=${TVORKA1_TIME_FACTOR:-1}
+
 # Every command that talks to the X server ends by itself, even when the program or the server
 # hangs: a call that takes longer than this fails its test instead of waiting forever.
-x_timeout=${X_TIMEOUT:-10}
+x_timeout=$((${X_TIMEOUT:-10} * factor))
 for command in xdotool wmctrl import xprop xwininfo xclip xdpyinfo; do
     eval "$command() { timeout --kill-after=2 \"\$x_timeout\" $command \"\$@\"; }"
 done
@@ -37,7 +41,7 @@ start_session_bus() {
     GSETTINGS_BACKEND=memory dbus-daemon --session --nofork --nopidfile \
         --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 3>"$fifo" >/dev/null 2>&1 &
     cleanup_pids+=($!)
-    read -r -t 10 DBUS_SESSION_BUS_ADDRESS <"$fifo" || fail "the session bus did not start"
+    read -r -t $((10 * factor)) DBUS_SESSION_BUS_ADDRESS <"$fifo" || fail "the session bus did not start"
     rm -f "$fifo"
     export DBUS_SESSION_BUS_ADDRESS
 }
@@ -57,18 +61,30 @@ start_accessibility() {
     accessibility_bus=${BASH_REMATCH[1]}
 }
 
-# Starts Xvfb on a free display, a session bus and openbox on it, and waits until openbox
-# manages windows.
-start_x() {
+# Starts Xvfb on a free display, exports DISPLAY, and waits until the server takes connections:
+# Xvfb names its display as soon as it listens, which on a loaded machine can be seconds before it
+# answers, and a client that comes too early fails to open the display.
+start_xvfb() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     cleanup_pids+=($!)
     local number
-    read -r -t 10 number <"$fifo" || fail "Xvfb did not start"
+    read -r -t $((20 * factor)) number <"$fifo" || fail "Xvfb did not start"
     rm -f "$fifo"
     export DISPLAY=":$number"
+    local deadline=$((SECONDS + 20 * factor))
+    until xdpyinfo >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || fail "Xvfb on $DISPLAY takes no connection"
+        sleep 0.05
+    done
+}
+
+# Starts Xvfb on a free display, a session bus and openbox on it, and waits until openbox
+# manages windows.
+start_x() {
+    start_xvfb
     # A private runtime folder, as a desktop session gives each user.
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
@@ -78,7 +94,7 @@ start_x() {
     openbox >"$log" 2>&1 &
     cleanup_pids+=($!)
     # A loaded machine can take some seconds to start it.
-    local deadline=$((SECONDS + 20))
+    local deadline=$((SECONDS + 20 * factor))
     while ((SECONDS < deadline)); do
         wmctrl -m >/dev/null 2>&1 && return 0
         sleep 0.05
@@ -96,7 +112,7 @@ picture=(170 10 317 317)
 
 # Waits up to $2 seconds (default 10) for a window titled exactly $1 and prints its id.
 wait_window() {
-    local deadline=$((SECONDS + ${2:-10}))
+    local deadline=$((SECONDS + ${2:-10} * factor))
     while ((SECONDS < deadline)); do
         local id
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
@@ -108,7 +124,7 @@ wait_window() {
 
 # Waits up to $2 seconds (default 2) for child process $1 to end; sets exit_status and elapsed_ms.
 wait_exit() {
-    local start now limit=$((${2:-2} * 1000))
+    local start now limit=$((${2:-2} * 1000 * factor))
     start=$(date +%s%3N)
     while kill -0 "$1" 2>/dev/null; do
         now=$(date +%s%3N)
@@ -148,7 +164,7 @@ area_sum() {
 
 # Waits up to 2 seconds for the checksum of an area (arguments as area_sum) to differ from $6.
 wait_area_change() {
-    for _ in $(seq 40); do
+    for _ in $(seq $((40 * factor))); do
         [[ "$(area_sum "$1" "$2" "$3" "$4" "$5")" != "$6" ]] && return 0
         sleep 0.05
     done
