@@ -25,11 +25,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Architecture) == "$arch" ]] || fail "Architecture: $(field Architecture)"
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
 [[ -n $(field Section) && -n $(field Description) ]] || fail "no Section or Description"
-# Found in the binary by dpkg-shlibdeps, and what Qt loads at run time: both platforms, a font.
+# Found in the binary by dpkg-shlibdeps, and what Qt loads at run time: the packages that hold
+# the platform plugins for X11 and Wayland and the font on this release, whatever their names.
 # Debian 13 renamed Qt's core library for 64-bit time: libqt6core6t64.
 depends=$(field Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-for dep in libc6 'libstdc\+\+6' 'libqt6core6(t64)?' libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-wayland \
-    fonts-dejavu-core; do
+loaded=$(dpkg-query -S '*/qt6/plugins/platforms/libqxcb.so' '*/qt6/plugins/platforms/libqwayland*.so' \
+    '*/fonts/truetype/dejavu/DejaVuSans.ttf' | sed 's/[:,].*//' | sort -u) || fail "Qt's plugins or the font are not installed"
+for dep in libc6 'libstdc\+\+6' 'libqt6core6(t64)?' libqt6gui6 libqt6widgets6 $loaded; do
     grep -qxE "$dep" <<<"$depends" || fail "Depends lacks $dep: $(field Depends)"
 done
 echo "control: tvorka1 $version $arch, Depends: $(field Depends)"
