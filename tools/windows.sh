@@ -5,6 +5,10 @@
 # runs 32-bit programs (wine32:i386, see tools/setup.sh); elsewhere only those that need no Wine.
 # Usage: bash tools/windows.sh [--no-tests]
 source "$(dirname "$0")/setup.sh" windows
+if [[ -n ${TVORKA1_NO_WINDOWS:-} ]]; then
+    echo "Skipped: the Windows programs and their tests ($TVORKA1_NO_WINDOWS)"
+    exit 0
+fi
 for target in x86:i686 x64:x86_64; do
     build=build-windows-${target%%:*}
     [[ -f $build/CMakeCache.txt ]] ||
