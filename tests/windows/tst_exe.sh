@@ -19,9 +19,10 @@ for field in OSystem Subsystem; do
     [[ $version == 6.1 ]] || fail "the headers' ${field/OSystem/OS} version is $version, not 6.1 (Windows 7)"
 done
 
-# DLL!function, the DLL's name in lower case, as Windows looks it up.
-imports=$(awk '/DLL Name:/ { dll = tolower($3); next }
-    dll && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print dll "!" $3 }' <<<"$headers" | sort -u)
+# DLL!function, the DLL's name in lower case, as Windows looks it up. Each import is a line of its
+# address, its hint (binutils 2.41 on: ordinal, then hint) and its name, last.
+imports=$(awk '/DLL Name:/ { dll = tolower($3); next } /^$/ { next }
+    dll && NF >= 3 && $1 ~ /^[0-9a-f]+$/ && $NF ~ /^[A-Za-z_]/ && $NF !~ /^[0-9a-f]+$/ { print dll "!" $NF }' <<<"$headers" | sort -u)
 [[ -n $imports ]] || fail "no imports read from $exe"
 ! grep -E '^(shcore|api-ms-win-|ucrtbase)' <<<"$imports" ||
     fail "imports from a DLL that Windows 7 lacks (look the function up at run time instead)"

@@ -63,12 +63,13 @@ start_accessibility() {
 
 # Starts Xvfb on a free display, exports DISPLAY, and waits until the server takes connections:
 # Xvfb names its display as soon as it listens, which on a loaded machine can be seconds before it
-# answers, and a client that comes too early fails to open the display.
+# answers. -noreset: an X server resets itself when its last client leaves, and a client that
+# comes during the reset (openbox, right after the probe below left) fails to open the display.
 start_xvfb() {
     local fifo
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     cleanup_pids+=($!)
     local number
     read -r -t $((20 * factor)) number <"$fifo" || fail "Xvfb did not start"
