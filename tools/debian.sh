@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the README's test command, on the plain build, in a fresh minimal root of a Debian release:
-# the machine of a newcomer who has nothing but the base system. The root gets proc, dev and a
+# the machine of a newcomer who has nothing but the base system; then installs, runs and removes
+# the package with apt-get (tests/package/tst_apt.sh). The root gets proc, dev and a
 # tmpfs on /tmp, and is unmounted and removed afterwards, also on failure or interruption.
 # Usage: bash tools/debian.sh RELEASE [--arch ARCH] [-- COMMAND...]   (bookworm, trixie, forky; arm64)
 # COMMAND runs in the root's copy of the tree instead of the test command: bash tools/loaded.sh 20,
@@ -11,7 +12,9 @@
 # second run downloads only what the test command installs. TVORKA1_DEBIAN_MIRROR names another
 # mirror.
 set -euo pipefail
-release=${1:-} architecture=$(dpkg --print-architecture) command=(bash tools/test.sh --plain)
+release=${1:-} architecture=$(dpkg --print-architecture)
+# The test command, then the package through apt-get, which only a throwaway root may do.
+command=(bash -c 'bash tools/test.sh --plain && bash tests/package/tst_apt.sh')
 shift || true
 usage() {
     echo "usage: bash tools/debian.sh RELEASE [--arch ARCH] [-- COMMAND...]   (e.g. forky --arch arm64)" >&2
@@ -105,7 +108,8 @@ say "running ${command[*]} in a fresh Debian $release $architecture (time factor
 status=0
 start=$SECONDS
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    TVORKA1_TIME_FACTOR="$factor" bash -c 'cd /src && exec "$@"' command "${command[@]}" || status=$?
+    TVORKA1_TIME_FACTOR="$factor" TVORKA1_THROWAWAY_ROOT=1 bash -c 'cd /src && exec "$@"' command "${command[@]}" ||
+    status=$?
 took="$(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
 qt=$(chroot "$root" dpkg-query -W -f='${Version}\n' libqt6core6t64 libqt6core6 2>/dev/null | grep -m1 . || true)
 about="Debian $release $architecture ($(cat "$root/etc/debian_version"), Qt ${qt%%[+~-]*})"
