@@ -25,10 +25,10 @@ pass() { echo "PASS: $*"; }
 # Joins the first lines of its input into one, for a one-line failure.
 one_line() { sed '/^$/d' | head -n 5 | paste -sd ';' -; }
 
-# Apps and Features lists the entries of 64-bit programs and, in the registry's 32-bit view, of
-# 32-bit ones.
-uninstall_roots=('HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-    'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall')
+# Apps and Features lists the entries of 64-bit programs, and those of 32-bit ones from the
+# registry's 32-bit view. Each query names its view: where Wine's 32-bit half is installed, "wine
+# reg" is the 32-bit reg.exe, which sees the 32-bit view by default.
+uninstall_root='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # Every file and folder of the prefix's C: drive.
 list_files() {
@@ -49,10 +49,11 @@ packed_guid() {
     echo "$(rev <<<"${hex:0:8}")$(rev <<<"${hex:8:4}")$(rev <<<"${hex:12:4}")$(sed 's/\(.\)\(.\)/\2\1/g' <<<"${hex:16}")"
 }
 
-# Prints the registry value $2 of key $1; fails with what reg says, for $3, when there is none.
+# Prints the registry value $2 of key $1, in the view $4 (32 or 64, default 64); fails with what
+# reg says, for $3, when there is none.
 registry_value() {
     local out status=0
-    out=$(wine_run 15 reg query "$1" /v "$2" 2>&1 | tr -d '\r') || status=$?
+    out=$(wine_run 15 reg query "$1" /v "$2" /reg:"${4:-64}" 2>&1 | tr -d '\r') || status=$?
     ((status == 0)) || fail "$3 has no $2: $(one_line <<<"$out") ($status)"
     sed -n "s/^    $2    REG_[A-Z_]*    //p" <<<"$out"
 }
@@ -78,17 +79,21 @@ install_and_check() {
     pass "the program is in C:\\$program_files\\Tvorka1"
 
     # The entry whose DisplayName is Tvorka1; its key is the product code.
-    local entries keys name value expected check icon
-    # A view without a program of its kind may have no such key.
-    entries=$(for root in "${uninstall_roots[@]}"; do wine_run 15 reg query "$root" /s || true; done | tr -d '\r')
-    keys=$(awk '/^HKEY_/ { key = $0 } $1 == "DisplayName" && $3 == "Tvorka1" { print key }' <<<"$entries")
-    (($(wc -w <<<"$keys") == 1)) || fail "expected one uninstall entry named Tvorka1, found: $(one_line <<<"${keys:-none}")"
-    [[ "$keys" =~ \\(\{[0-9A-F-]{36}\})$ ]] || fail "the uninstall entry $keys is not named by a product code"
-    product=${BASH_REMATCH[1]}
+    local keys name value expected check icon
+    # Each entry as its view and key; a view without a program of its kind may have no such key.
+    keys=$(for view in 64 32; do
+        wine_run 15 reg query "$uninstall_root" /s /reg:$view | tr -d '\r' |
+            awk -v view=$view '/^HKEY_/ { key = $0 } $1 == "DisplayName" && $3 == "Tvorka1" { print view, key }' || true
+    done)
+    (($(grep -c . <<<"$keys") == 1)) || fail "expected one uninstall entry named Tvorka1, found: $(one_line <<<"${keys:-none}")"
+    [[ "$keys" =~ ^(32|64)\ (.*\\(\{[0-9A-F-]{36}\}))$ ]] ||
+        fail "the uninstall entry $keys is not named by a product code"
+    local view=${BASH_REMATCH[1]} key=${BASH_REMATCH[2]}
+    product=${BASH_REMATCH[3]}
     products+=("$product")
     for check in "DisplayVersion=$version" "Publisher=The Tvorka1 developers"; do
         name=${check%%=*} expected=${check#*=}
-        value=$(registry_value "$keys" "$name" "the uninstall entry") || exit 1
+        value=$(registry_value "$key" "$name" "the uninstall entry" "$view") || exit 1
         [[ "$value" == "$expected" ]] || fail "the uninstall entry's $name is '$value', not '$expected'"
     done
     # Apps and Features shows the icon that Windows Installer keeps for the product.
