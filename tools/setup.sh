@@ -53,9 +53,10 @@ windows_left_out() {
     # Testing and later: Wine has been missing from testing for weeks at a time. Taken where the
     # archive has it.
     *)
-        update >/dev/null
-        apt-cache policy wine wine64 fonts-wine 2>/dev/null | grep -q 'Candidate: (none)' || return 1
-        echo "Debian $release has no installation candidate for wine, wine64 or fonts-wine"
+        update >/dev/null || return 1 # the set-up fails below, with apt's own words
+        local plan
+        plan=$(apt-get install -s -q wine wine64 fonts-wine 2>&1) && return 1
+        echo "Debian $release cannot install Wine: $(grep -m1 '^E: ' <<<"$plan" | cut -c4-)"
         ;;
     esac
 }
