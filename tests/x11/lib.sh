@@ -111,9 +111,11 @@ selector_arrow=(130 82)
 selector_list=(82 95 50 10) # where the first selector's list opens, below its field
 picture=(170 10 317 317)
 
-# Waits up to $2 seconds (default 10) for a window titled exactly $1 and prints its id.
+# Waits up to $2 seconds (default 30) for a window titled exactly $1 and prints its id. The window
+# of an idle machine shows within a second, and the wait ends then; with every core busy, a
+# program's start (some 50 libraries, the font database, the session bus) was seen to take over ten.
 wait_window() {
-    local deadline=$((SECONDS + ${2:-10} * factor))
+    local deadline=$((SECONDS + ${2:-30} * factor))
     while ((SECONDS < deadline)); do
         local id
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
