@@ -3,9 +3,10 @@
 # RUNS times in a row (default 20) while another job keeps every core busy, and must pass each
 # time. Sets up and builds as the test command does, the Windows builds where this machine has
 # them. Prints each test's count of passed runs, and ends with 1 if any run failed.
-# Usage: bash tools/loaded.sh [RUNS] [LABEL_REGEX]      (e.g. 20 'x11|wayland')
-runs=${1:-20} labels=${2:-x11|wayland|windows}
-[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: bash tools/loaded.sh [RUNS] [LABEL_REGEX]" >&2; exit 2; }
+# Usage: bash tools/loaded.sh [RUNS] [LABEL_REGEX] [NAME_REGEX]   (e.g. 20 'x11|wayland', or
+#        20 windows 'tst_win32_(96|120)$')
+runs=${1:-20} labels=${2:-x11|wayland|windows} names=${3:-.}
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: bash tools/loaded.sh [RUNS] [LABEL_REGEX] [NAME_REGEX]" >&2; exit 2; }
 source "$(dirname "$0")/setup.sh" build run test package windows
 cmake --build build
 trees=(build)
@@ -40,6 +41,6 @@ for tree in "${trees[@]}"; do
             fi
         done
         echo "$tree $test: $passed of $runs runs passed, loaded ($(cut -d' ' -f1-3 /proc/loadavg))"
-    done < <(ctest --test-dir "$tree" -N -L "$labels" | sed -n 's/^ *Test *#[0-9]*: //p')
+    done < <(ctest --test-dir "$tree" -N -L "$labels" -R "$names" | sed -n 's/^ *Test *#[0-9]*: //p')
 done
 exit "$failed"
