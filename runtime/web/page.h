@@ -1,0 +1,61 @@
+#pragma once
+
+// The page as the runtime uses it: one element for the window and one for each control, told
+// apart by handles. The page's own form controls do the work: focus, Tab, the option buttons'
+// group, typing, and what a screen reader reads.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+
+namespace runtime::web::page {
+
+// An element of the page. Handles are never reused, so one whose element is gone stays gone.
+using Node = int;
+
+// A rectangle in CSS pixels, of which the page has 96 to the inch.
+struct Box {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// The window: the page's title, and the area its controls stand on at the page's top left.
+Node window(std::string_view title, Box client, double fontPoints);
+
+// Controls, each given the id `id` and placed on `window`.
+Node label(Node window, std::string_view id, std::string_view caption, Box box);
+Node textBox(Node window, std::string_view id, std::string_view text, Box box);
+Node comboBox(Node window, std::string_view id, std::string_view text, Box box);
+Node optionButton(Node window, std::string_view id, std::string_view caption, Box box);
+// `picture` is rows top first, 0xAARRGGBB; the box draws it 1:1 in device pixels.
+Node pictureBox(Node window, std::string_view id, std::string_view name, std::string_view description,
+                Box box, const std::uint32_t* picture, int width, int height);
+
+// False once the element has left the page.
+bool exists(Node node);
+bool checked(Node node);
+void setChecked(Node node, bool checked);
+void setHidden(Node node, bool hidden);
+void labelBy(Node control, Node label);
+// Lays the controls out in this order, which is the order that Tab and a screen reader follow.
+void order(std::span<const Node> nodes);
+void focusFirst(std::span<const Node> nodes);
+
+// Calls `selected` each time the user selects the option button.
+void onSelected(Node option, std::function<void()> selected);
+// Calls `changed` each time the page's colours change (light to dark, and back).
+void onColoursChanged(std::function<void()> changed);
+
+// A label's background, any CSS colour; returns the colours it resolves to, 0xRRGGBB: first the
+// background, then the window's text.
+struct Resolved {
+    std::uint32_t background = 0, text = 0;
+};
+Resolved paintBackground(Node label, std::string_view cssColour);
+void setTextColour(Node label, std::uint32_t rgb);
+
+// The run-time error's report: a modal dialog titled `title`. The page takes no more input; once
+// the dialog closes, it says that the program has ended.
+void showError(std::string_view title, std::string_view text);
+
+} // namespace runtime::web::page
