@@ -67,6 +67,7 @@ EM_JS(int, tvorka1_page_window, (const char* title, int titleLength, int width, 
     document.title = page.text(title, titleLength);
     var form = page.place(page.make('main', 'form'), 0, 0, width, height);
     form.style.fontSize = points + 'pt';
+    form.hidden = true;
     document.body.prepend(form);
     return page.add({outer: form, inner: form, window: null, group: null});
 });
@@ -183,6 +184,8 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
     page.nodes[window].outer.append(box);
     return page.add({outer: box, inner: box, window: page.nodes[window].outer, group: null});
 });
+
+EM_JS(void, tvorka1_page_show, (int node), { Module.page.nodes[node].outer.hidden = false; });
 
 EM_JS(int, tvorka1_page_exists, (int node), {
     var record = Module.page.nodes[node];
@@ -323,6 +326,10 @@ Node pictureBox(Node window, std::string_view id, std::string_view name, std::st
     return tvorka1_page_picture(window, id.data(), int(id.size()), name.data(), int(name.size()),
                                 description.data(), int(description.size()), b.left, b.top, b.width, b.height,
                                 reinterpret_cast<const unsigned char*>(picture), width, height);
+}
+
+void show(Node window) {
+    tvorka1_page_show(window);
 }
 
 bool exists(Node node) {

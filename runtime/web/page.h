@@ -19,8 +19,10 @@ struct Box {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-// The window: the page's title, and the area its controls stand on at the page's top left.
+// The window: the page's title, and the area its controls stand on at the page's top left, hidden
+// until show().
 Node window(std::string_view title, Box client, double fontPoints);
+void show(Node window);
 
 // Controls, each given the id `id` and placed on `window`.
 Node label(Node window, std::string_view id, std::string_view caption, Box box);

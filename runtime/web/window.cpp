@@ -102,8 +102,15 @@ void WebWindow::setTabOrder(std::span<NativeControl* const> order) {
     page::order(tabOrder_);
 }
 
+// A hidden element takes no focus: the focus goes in once the window shows.
 void WebWindow::focusFirst() {
-    page::focusFirst(tabOrder_);
+    focusOnShow_ = true;
+}
+
+void WebWindow::show() {
+    page::show(node_);
+    if (focusOnShow_)
+        page::focusFirst(tabOrder_);
 }
 
 } // namespace runtime::web

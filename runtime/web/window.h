@@ -36,11 +36,12 @@ public:
     void nameAfter(NativeControl& control, NativeControl& label, std::string_view caption) override;
     void setTabOrder(std::span<NativeControl* const> order) override;
     void focusFirst() override;
-    void show() override {} // the page shows what it holds
+    void show() override;
 
 private:
     page::Node node_;
     std::vector<page::Node> tabOrder_;
+    bool focusOnShow_ = false;
 };
 
 } // namespace runtime::web
