@@ -21,6 +21,9 @@ declare -A packages=(
     # tools/windows.sh: the cross-compilers for 32- and 64-bit Windows (GCC's win32 thread model,
     # which needs no DLL of its own), the installer's wixl, and Wine with its fonts on a headless X
     # server for the tests. Wine's 32-bit half, for the 32-bit tests, is wine32:i386 below.
+    # tools/web.sh: emscripten for the browser build, and Debian's Chromium with Node.js and npm for
+    # its tests (puppeteer-core, from npm with the lock file) and a static server (python3).
+    [web]="emscripten chromium nodejs npm python3 cmake ninja-build"
     [windows]="g++ cmake ninja-build g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wixl wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick binutils"
 )
 
@@ -60,7 +63,26 @@ windows_left_out() {
         ;;
     esac
 }
+# The browser part, chosen per release: on Debian 12 and 13 it is required; elsewhere taken where
+# the archive can install it. TVORKA1_NO_WEB says why it is left out, for tools/web.sh and
+# tools/test.sh.
+web_left_out() {
+    local release plan
+    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-unknown}")
+    [[ $release == bookworm || $release == trixie ]] && return 1
+    update >/dev/null || return 1
+    plan=$(apt-get install -s -q ${packages[web]} 2>&1) && return 1
+    echo "Debian $release cannot install the browser build's tools: $(grep -m1 '^E: ' <<<"$plan" | cut -c4-)"
+}
+
 groups=("$@")
+if [[ " $* " == *" web "* && -z ${TVORKA1_NO_WEB:-} ]] && reason=$(web_left_out); then
+    export TVORKA1_NO_WEB=$reason
+fi
+if [[ -n ${TVORKA1_NO_WEB:-} ]]; then
+    groups=("${groups[@]/web/}")
+    echo "Leaving out the browser part: $TVORKA1_NO_WEB"
+fi
 if [[ " $* " == *" windows "* && -z ${TVORKA1_NO_WINDOWS:-} ]] && reason=$(windows_left_out); then
     export TVORKA1_NO_WINDOWS=$reason
 fi
@@ -78,6 +100,9 @@ done
 
 missing=()
 for package in "${wanted[@]}"; do
+    # A Node.js from elsewhere (NodeSource's carries its own npm) serves as well as Debian's, which
+    # could not be installed beside it.
+    [[ ($package == nodejs || $package == npm) && -n $(command -v node) && -n $(command -v npm) ]] && continue
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
 

@@ -1,0 +1,2 @@
+// One backend never sees another.
+#include "runtime/web/window.h"
