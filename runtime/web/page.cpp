@@ -162,14 +162,18 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
     box.setAttribute('aria-description', page.text(description, descriptionLength));
     var canvas = page.make('canvas', "", "");
     box.append(canvas);
-    /* 0xAARRGGBB in memory is B, G, R, A; a canvas takes R, G, B, A. */
-    var count = pictureWidth * pictureHeight * 4;
-    var source = HEAPU8.subarray(pixels, pixels + count);
-    var rgba = new Uint8ClampedArray(count);
-    for (var i = 0; i < count; i += 4) {
-        rgba[i] = source[i + 2]; rgba[i + 1] = source[i + 1]; rgba[i + 2] = source[i]; rgba[i + 3] = 255;
-    }
-    var image = new ImageData(rgba, pictureWidth, pictureHeight);
+    /* 0xAARRGGBB in memory is B, G, R, A; a canvas takes R, G, B, A. Made when first drawn: a
+       hidden diagram costs nothing at start. */
+    var image = null;
+    var picture = function() {
+        var count = pictureWidth * pictureHeight * 4;
+        var source = HEAPU8.subarray(pixels, pixels + count);
+        var rgba = new Uint8ClampedArray(count);
+        for (var i = 0; i < count; i += 4) {
+            rgba[i] = source[i + 2]; rgba[i + 1] = source[i + 1]; rgba[i + 2] = source[i]; rgba[i + 3] = 255;
+        }
+        return new ImageData(rgba, pictureWidth, pictureHeight);
+    };
     /* The canvas has as many pixels as the device gives the box's inside, and the picture lies on
        them 1:1 from the top left, cut where the inside ends. */
     var draw = function(entries) {
@@ -177,6 +181,8 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
         var size = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
         canvas.width = size ? size.inlineSize : Math.round(entry.contentRect.width * devicePixelRatio);
         canvas.height = size ? size.blockSize : Math.round(entry.contentRect.height * devicePixelRatio);
+        if (canvas.width === 0 || canvas.height === 0) return;
+        image = image || picture();
         canvas.getContext('2d').putImageData(image, 0, 0);
     };
     var observer = new ResizeObserver(draw);
