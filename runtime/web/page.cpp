@@ -29,7 +29,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tvorka1_callback(int id) {
 // clang-format off
 EM_JS(void, tvorka1_page_open, (), {
     if (Module.page) return;
-    var page = Module.page = {nodes: [null], ended: false};
+    var page = Module.page = {nodes: [null], ended: false, fitting: []};
     var decoder = new TextDecoder();
     page.text = function(pointer, length) { return decoder.decode(HEAPU8.subarray(pointer, pointer + length)); };
     page.add = function(record) { page.nodes.push(record); return page.nodes.length - 1; };
@@ -143,14 +143,7 @@ EM_JS(int, tvorka1_page_control, (int kind, int window, const char* id, int idLe
     return page.add({outer: outer, inner: inner, window: form, group: kind === 3 ? form.group : null});
 });
 
-EM_JS(void, tvorka1_page_fit, (int node, double points), {
-    /* A caption wider than its label takes a smaller size, in half points down to 6. */
-    var label = Module.page.nodes[node].outer;
-    while (points > 6 && label.scrollWidth > label.clientWidth) {
-        points -= 0.5;
-        label.style.fontSize = points + 'pt';
-    }
-});
+EM_JS(void, tvorka1_page_fit, (int node), { Module.page.fitting.push(Module.page.nodes[node].outer); });
 
 EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, const char* name, int nameLength,
                                   const char* description, int descriptionLength, int left, int top, int width,
@@ -191,7 +184,19 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
     return page.add({outer: box, inner: box, window: page.nodes[window].outer, group: null});
 });
 
-EM_JS(void, tvorka1_page_show, (int node), { Module.page.nodes[node].outer.hidden = false; });
+EM_JS(void, tvorka1_page_show, (int node), {
+    Module.page.nodes[node].outer.hidden = false;
+    /* A caption wider than its label takes a smaller size, in half points down to 6; measured once
+       the window shows, all in one layout. */
+    Module.page.fitting.forEach(function(label) {
+        var points = parseFloat(getComputedStyle(label).fontSize) * 0.75;
+        while (points > 6 && label.scrollWidth > label.clientWidth) {
+            points -= 0.5;
+            label.style.fontSize = points + 'pt';
+        }
+    });
+    Module.page.fitting = [];
+});
 
 EM_JS(int, tvorka1_page_exists, (int node), {
     var record = Module.page.nodes[node];
@@ -311,7 +316,7 @@ Node window(std::string_view title, Box client, double fontPoints) {
 
 Node label(Node window, std::string_view id, std::string_view caption, Box box) {
     const Node node = control(labelKind, window, id, caption, box);
-    tvorka1_page_fit(node, 8);
+    tvorka1_page_fit(node);
     return node;
 }
 

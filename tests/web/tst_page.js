@@ -26,6 +26,9 @@ run(process.argv[2], async (browser, origin) => {
     for (const [name, place] of [['Option1', '8,8'], ['Picture2', '168,8'], ['Text1(2)', '40,120'], ['Label2(4)', '16,248']])
         check(places.includes(`${name}@${place}`), `${name} is not at ${place}: ${places.join(' ')}`);
 
+    const cut = await page.$$eval('.label', (all) => all.filter((l) => l.scrollWidth > l.clientWidth).map((l) => l.id));
+    check(cut.length === 0, `captions cut: ${cut.join(' ')}`);
+
     // The start: monostable, and the focus in the first entry field.
     await expectMode(page, true, 'at start');
     check(await active(page) === 'Text1(0)', `the focus starts in ${await active(page)}`);
