@@ -109,11 +109,22 @@ done
 
 # Debian's Wine runs 32-bit programs only with wine32 of the i386 architecture, which the machine
 # must first be told to take. Where the archive cannot give it (we met an i386 index out of step
-# with amd64's, so that apt-get update failed), the architecture goes again and the rest of the
-# set-up goes on. TVORKA1_NO_WINE32 then says why, for tools/windows.sh, which skips the 32-bit
-# tests, and for the later set-ups of the same run, which do not try again.
+# with amd64's, so that apt-get update failed), or the kernel runs no 32-bit programs (an amd64
+# kernel built without them, as on some virtual machines), the rest of the set-up goes on without
+# it. TVORKA1_NO_WINE32 then says why, for tools/windows.sh, which skips the 32-bit tests, and for
+# the later set-ups of the same run, which do not try again.
+runs_i386() {
+    if ! command -v arch-test >/dev/null; then
+        update >/dev/null && DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends arch-test >/dev/null
+    fi
+    arch-test -n i386 >/dev/null 2>&1
+}
 add_wine32() {
     local added=0 log
+    if ! runs_i386; then
+        TVORKA1_NO_WINE32="this machine's kernel runs no 32-bit x86 programs"
+        return
+    fi
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "Adding the i386 architecture for wine32:i386"
         "${sudo[@]}" dpkg --add-architecture i386
@@ -134,8 +145,16 @@ add_wine32() {
         updated=0
     fi
 }
-if [[ " ${groups[*]} " == *" windows "* && -z ${TVORKA1_NO_WINE32:-} ]] &&
-    ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+wine32_installed() {
+    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+# Where wine32 is installed but cannot run, Debian's wine starts its 32-bit loader for every
+# program, and the 64-bit tests would fail too: say so rather than let each test fail.
+if [[ " ${groups[*]} " == *" windows "* ]] && wine32_installed && ! runs_i386; then
+    echo "tools/setup.sh: wine32:i386 is installed, but this machine's kernel runs no 32-bit x86 programs, so Debian's wine cannot start any program: remove it (apt-get remove wine32:i386)" >&2
+    exit 1
+fi
+if [[ " ${groups[*]} " == *" windows "* && -z ${TVORKA1_NO_WINE32:-} ]] && ! wine32_installed; then
     add_wine32
     if [[ -n ${TVORKA1_NO_WINE32:-} ]]; then
         export TVORKA1_NO_WINE32="no wine32:i386: $TVORKA1_NO_WINE32"
