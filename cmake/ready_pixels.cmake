@@ -20,6 +20,10 @@ else()
 endif()
 
 function(tvorka1_ready_pixels target kind file name)
+    # The browser fetches the program before it draws: its pictures go as runs of one colour.
+    if(EMSCRIPTEN AND kind STREQUAL "picture")
+        set(kind picture-runs)
+    endif()
     set(dir "${CMAKE_CURRENT_BINARY_DIR}/ready_pixels")
     file(MAKE_DIRECTORY "${dir}")
     add_custom_command(OUTPUT "${dir}/${name}.h" "${dir}/${name}.cpp"

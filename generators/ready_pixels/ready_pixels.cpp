@@ -1,8 +1,9 @@
 // Writes the pixels of a stored picture or icon as C++, so that the program hands them to the
 // window system at start without decoding anything. Plain C++, so that a build for another
 // platform runs it where it builds.
-// Usage: tvorka1_ready_pixels picture|icon FILE NAME OUTBASE    (writes OUTBASE.h and OUTBASE.cpp)
+// Usage: tvorka1_ready_pixels picture|picture-runs|icon FILE NAME OUTBASE  (writes OUTBASE.h, .cpp)
 //   picture: a 24-bit uncompressed BMP, as opaque rows (Rgb32);
+//   picture-runs: the same as runs of one colour (Rgb32Runs);
 //   icon: each size of an ICO, the image with the most colours, its mask made transparent (Argb32).
 #include <algorithm>
 #include <cstdint>
@@ -111,14 +112,26 @@ std::vector<Image> readIco(const Bytes& b) {
     return images;
 }
 
+// Pairs of words: how many pixels in a row have one colour, then the colour.
+std::vector<std::uint32_t> inRuns(const std::vector<std::uint32_t>& pixels) {
+    std::vector<std::uint32_t> words;
+    for (std::size_t at = 0, end; at < pixels.size(); at = end) {
+        for (end = at + 1; end < pixels.size() && pixels[end] == pixels[at]; ++end) {
+        }
+        words.insert(words.end(), {static_cast<std::uint32_t>(end - at), pixels[at]});
+    }
+    return words;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 5 || (std::string(argv[1]) != "picture" && std::string(argv[1]) != "icon")) {
-        std::fprintf(stderr, "usage: tvorka1_ready_pixels picture|icon FILE NAME OUTBASE\n");
+    const std::string kind = argc == 5 ? argv[1] : "";
+    if (kind != "picture" && kind != "picture-runs" && kind != "icon") {
+        std::fprintf(stderr, "usage: tvorka1_ready_pixels picture|picture-runs|icon FILE NAME OUTBASE\n");
         return 2;
     }
-    const bool icon = std::string(argv[1]) == "icon";
+    const bool icon = kind == "icon", runs = kind == "picture-runs";
     const std::string name = argv[3], base = argv[4];
     std::ifstream in(argv[2], std::ios::binary);
     const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -146,14 +159,17 @@ int main(int argc, char* argv[]) {
            << ".h\"\n\nnamespace {\n\n";
     for (std::size_t i = 0; i < images.size(); ++i) {
         source << "alignas(64) constexpr std::uint32_t data" << i << "[] = {";
-        for (std::size_t p = 0; p < images[i].pixels.size(); ++p) {
+        const std::vector<std::uint32_t> words = runs ? inRuns(images[i].pixels) : images[i].pixels;
+        for (std::size_t p = 0; p < words.size(); ++p) {
             char word[16];
-            std::snprintf(word, sizeof word, "0x%xu,", images[i].pixels[p]);
+            std::snprintf(word, sizeof word, "0x%xu,", words[p]);
             source << (p % 8 ? " " : "\n    ") << word;
         }
         source << "\n};\n";
     }
-    const char* format = icon ? "runtime::PixelFormat::Argb32" : "runtime::PixelFormat::Rgb32";
+    const char* format = icon   ? "runtime::PixelFormat::Argb32"
+                         : runs ? "runtime::PixelFormat::Rgb32Runs"
+                                : "runtime::PixelFormat::Rgb32";
     source << "\n} // namespace\n\nnamespace artwork {\nconst runtime::Pixels " << name << "[" << count
            << "] = {\n";
     for (std::size_t i = 0; i < images.size(); ++i)

@@ -36,8 +36,12 @@ constexpr int toPixels(int twips, int dpi = standardDpi) {
 // pixel, 0xAARRGGBB in native byte order, which is what both Qt and a Windows DIB take without a
 // copy. Nothing is decoded at start.
 enum class PixelFormat {
-    Rgb32, // opaque: the top byte is 0xFF and means nothing
-    Argb32 // with alpha, not premultiplied
+    Rgb32,  // opaque: the top byte is 0xFF and means nothing
+    Argb32, // with alpha, not premultiplied
+    // Opaque, as pairs of words: how many pixels in a row, then their colour as Rgb32. The browser
+    // fetches the program before it can draw, and a diagram goes as a twentieth of its size so;
+    // only the browser's build makes it.
+    Rgb32Runs
 };
 
 struct Pixels {

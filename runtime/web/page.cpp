@@ -147,7 +147,8 @@ EM_JS(void, tvorka1_page_fit, (int node), { Module.page.fitting.push(Module.page
 
 EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, const char* name, int nameLength,
                                   const char* description, int descriptionLength, int left, int top, int width,
-                                  int height, const unsigned char* pixels, int pictureWidth, int pictureHeight), {
+                                  int height, const std::uint32_t* pixels, int runs, int pictureWidth,
+                                  int pictureHeight), {
     var page = Module.page;
     var box = page.place(page.make('div', 'picture', page.text(id, idLength)), left, top, width, height);
     box.setAttribute('role', 'img');
@@ -155,17 +156,24 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
     box.setAttribute('aria-description', page.text(description, descriptionLength));
     var canvas = page.make('canvas', "", "");
     box.append(canvas);
-    /* 0xAARRGGBB in memory is B, G, R, A; a canvas takes R, G, B, A. Made when first drawn: a
-       hidden diagram costs nothing at start. */
+    /* Opaque 0xAARRGGBB, as rows or as runs of one colour, to a canvas's R, G, B, A bytes, which
+       a little-endian word holds as 0xAABBGGRR. Made when first drawn: a hidden diagram costs
+       nothing at start. */
     var image = null;
     var picture = function() {
-        var count = pictureWidth * pictureHeight * 4;
-        var source = HEAPU8.subarray(pixels, pixels + count);
-        var rgba = new Uint8ClampedArray(count);
-        for (var i = 0; i < count; i += 4) {
-            rgba[i] = source[i + 2]; rgba[i + 1] = source[i + 1]; rgba[i + 2] = source[i]; rgba[i + 3] = 255;
+        var total = pictureWidth * pictureHeight;
+        var words = HEAPU32.subarray(pixels >> 2);
+        var rgba = new Uint32Array(total);
+        var put = function(at, count, argb) {
+            rgba.fill(0xFF000000 | (argb & 0xFF) << 16 | (argb & 0xFF00) | (argb >> 16 & 0xFF), at, at + count);
+        };
+        for (var at = 0, w = 0; at < total; w += runs ? 2 : 1) {
+            var count = runs ? words[w] : 1;
+            if (!count) break;
+            put(at, count, words[w + (runs ? 1 : 0)]);
+            at += count;
         }
-        return new ImageData(rgba, pictureWidth, pictureHeight);
+        return new ImageData(new Uint8ClampedArray(rgba.buffer), pictureWidth, pictureHeight);
     };
     /* The canvas has as many pixels as the device gives the box's inside, and the picture lies on
        them 1:1 from the top left, cut where the inside ends. */
@@ -333,10 +341,11 @@ Node optionButton(Node window, std::string_view id, std::string_view caption, Bo
 }
 
 Node pictureBox(Node window, std::string_view id, std::string_view name, std::string_view description, Box b,
-                const std::uint32_t* picture, int width, int height) {
+                const Pixels& picture) {
     return tvorka1_page_picture(window, id.data(), int(id.size()), name.data(), int(name.size()),
                                 description.data(), int(description.size()), b.left, b.top, b.width, b.height,
-                                reinterpret_cast<const unsigned char*>(picture), width, height);
+                                picture.data, picture.format == PixelFormat::Rgb32Runs, picture.width,
+                                picture.height);
 }
 
 void show(Node window) {

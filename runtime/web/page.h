@@ -4,6 +4,8 @@
 // apart by handles. The page's own form controls do the work: focus, Tab, the option buttons'
 // group, typing, and what a screen reader reads.
 
+#include "runtime/core/definition.h"
+
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -29,9 +31,9 @@ Node label(Node window, std::string_view id, std::string_view caption, Box box);
 Node textBox(Node window, std::string_view id, std::string_view text, Box box);
 Node comboBox(Node window, std::string_view id, std::string_view text, Box box);
 Node optionButton(Node window, std::string_view id, std::string_view caption, Box box);
-// `picture` is rows top first, 0xAARRGGBB; the box draws it 1:1 in device pixels.
+// The box draws `picture`, opaque, as rows or as runs, 1:1 in device pixels.
 Node pictureBox(Node window, std::string_view id, std::string_view name, std::string_view description,
-                Box box, const std::uint32_t* picture, int width, int height);
+                Box box, const Pixels& picture);
 
 // False once the element has left the page.
 bool exists(Node node);

@@ -38,8 +38,7 @@ page::Node make(const ControlEntry& entry, page::Node window) {
     case ControlClass::PictureBox: {
         const Pixels empty{};
         const Pixels& p = entry.picture ? *entry.picture : empty;
-        return page::pictureBox(window, id, entry.accessibleName, entry.description, box(entry.rect), p.data,
-                                p.width, p.height);
+        return page::pictureBox(window, id, entry.accessibleName, entry.description, box(entry.rect), p);
     }
     case ControlClass::Label: {
         const page::Node label = page::label(window, id, entry.caption, box(entry.rect));
