@@ -30,7 +30,7 @@ done
 [[ $release =~ ^[a-z]+$ && $architecture =~ ^[a-z0-9]+$ ]] || usage
 # Mounting and chroot need root.
 if (($(id -u) != 0)); then
-    exec sudo TVORKA1_DEBIAN_MIRROR="${TVORKA1_DEBIAN_MIRROR:-}" bash "$0" "$release" --arch "$architecture" -- "${command[@]}"
+    exec sudo TVORKA1_DEBIAN_MIRROR="${TVORKA1_DEBIAN_MIRROR:-}" NODE_EXTRA_CA_CERTS="${NODE_EXTRA_CA_CERTS:-}" bash "$0" "$release" --arch "$architecture" -- "${command[@]}"
 fi
 foreign=0
 [[ $architecture == "$(dpkg --print-architecture)" ]] || foreign=1
@@ -95,6 +95,13 @@ tar -C "$root" --numeric-owner -xzf "$cache"
 
 bash "$(dirname "$0")/copy_tree.sh" . "$root/src"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# A network that inspects TLS (a company's proxy, a sandbox) has a certificate authority of its own,
+# which the host's administrator added: the root trusts it as well once its ca-certificates is in,
+# and Node.js, which reads only its own list, is told of it as on the host.
+if [[ -d /usr/local/share/ca-certificates ]]; then
+    mkdir -p "$root/usr/local/share"
+    cp -r /usr/local/share/ca-certificates "$root/usr/local/share/"
+fi
 # No service starts inside the root when its package is installed.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
@@ -108,6 +115,7 @@ say "running ${command[*]} in a fresh Debian $release $architecture (time factor
 status=0
 start=$SECONDS
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    ${NODE_EXTRA_CA_CERTS:+NODE_EXTRA_CA_CERTS="$NODE_EXTRA_CA_CERTS"} \
     TVORKA1_TIME_FACTOR="$factor" TVORKA1_THROWAWAY_ROOT=1 bash -c 'cd /src && exec "$@"' command "${command[@]}" ||
     status=$?
 took="$(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
