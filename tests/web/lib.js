@@ -20,8 +20,8 @@ function check(condition, message) {
     if (!condition) fail(message);
 }
 
-// Runs `body(browser, origin)` in a browser whose device pixel ratio is `scale`, and ends the server and the browser whatever happens; a failure is
-// one FAIL line and exit status 1.
+// Runs `body(browser, origin)` in a browser whose device pixel ratio is `scale`, and ends the
+// server and the browser whatever happens; a failure is one FAIL line and exit status 1.
 async function run(root, body, scale = 1) {
     const server = http.createServer((request, response) => {
         const file = path.join(root, decodeURIComponent(new URL(request.url, 'http://x').pathname));
