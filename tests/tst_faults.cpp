@@ -1,5 +1,6 @@
 // Each of the program's five property sets failing in turn: the report, then the end.
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 #include <algorithm>
@@ -43,6 +44,10 @@ private slots:
 
         QProcess program;
         program.start(QStringLiteral(FAULT_HOST), arguments);
+        // Qt starts programs with clone's CLONE_PIDFD, which an emulator of another architecture
+        // (qemu-user) refuses: there the program, though built, cannot be started at all.
+        if (!program.waitForStarted() && QFileInfo(QStringLiteral(FAULT_HOST)).isExecutable())
+            QSKIP(qPrintable("no program can be started here: " + program.errorString()));
         QVERIFY2(
             program.waitForFinished(20000 * std::max(1, qEnvironmentVariableIntValue("TVORKA1_TIME_FACTOR"))),
             qPrintable(program.errorString()));
