@@ -122,7 +122,7 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/u
     TVORKA1_TIME_FACTOR="$factor" TVORKA1_THROWAWAY_ROOT=1 bash -c 'cd /src && exec "$@"' command "${command[@]}" ||
     status=$?
 took="$(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
-qt=$(chroot "$root" dpkg-query -W -f='${Version}\n' libqt6core6t64 libqt6core6 2>/dev/null | grep -m1 . || true)
+qt=$(chroot "$root" dpkg-query -W -f='${Version}\n' libqt6core6t64 libqt6core6 2>/dev/null | grep -m1 . || echo none)
 about="Debian $release $architecture ($(cat "$root/etc/debian_version"), Qt ${qt%%[+~-]*})"
 if ((status == 0)); then
     say "$about: ${command[*]} passed in $took"
