@@ -8,9 +8,9 @@
 # say.
 # A root of another architecture runs under qemu-user-static through binfmt_misc, about ten times
 # slower: every time limit of the tests is then multiplied by TVORKA1_TIME_FACTOR (10); what they
-# check stays the same; the browser part is left out there. The base system is kept as build/debian/RELEASE-ARCH-minbase.tar.gz, so a
-# second run downloads only what the test command installs. TVORKA1_DEBIAN_MIRROR names another
-# mirror.
+# check stays the same; the browser part is left out there. The base system is kept as
+# build/debian/RELEASE-ARCH-minbase.tar.gz, so a second run downloads only what the test command
+# installs. TVORKA1_DEBIAN_MIRROR names another mirror.
 set -euo pipefail
 release=${1:-} architecture=$(dpkg --print-architecture)
 # The test command, then the package through apt-get, which only a throwaway root may do.

@@ -38,29 +38,41 @@ update() {
     updated=1
 }
 
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+release() {
+    (. /etc/os-release && echo "${VERSION_CODENAME:-unknown}")
+}
+# Prints apt's reason why the archive cannot install these packages; fails where it can (or where
+# apt-get update fails, which the set-up then meets with apt's own words).
+refused() {
+    local plan
+    update >/dev/null || return 1
+    plan=$(apt-get install -s -q "$@" 2>&1) && return 1
+    grep -m1 '^E: ' <<<"$plan" | cut -c4-
+}
+
 # The Windows part, chosen per release and architecture. TVORKA1_NO_WINDOWS says why it is left
 # out, for tools/windows.sh and tools/test.sh, which name it in their last line.
 windows_left_out() {
-    local architecture release
+    local architecture reason
     architecture=$(dpkg --print-architecture)
-    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-unknown}")
     # Debian builds Wine for amd64 (and i386) alone, and the Windows programs are proven only
     # under Wine: on arm64 and the rest, nothing of the Windows part.
     if [[ $architecture != amd64 ]]; then
         echo "Debian's Wine is built for amd64, not $architecture"
         return
     fi
-    case $release in
+    case $(release) in
     # Debian 12 and 13: Wine is there, and the Windows part is required; a set-up that cannot
     # install it fails.
     bookworm | trixie) return 1 ;;
     # Testing and later: Wine has been missing from testing for weeks at a time. Taken where the
     # archive has it.
     *)
-        update >/dev/null || return 1 # the set-up fails below, with apt's own words
-        local plan
-        plan=$(apt-get install -s -q wine wine64 fonts-wine 2>&1) && return 1
-        echo "Debian $release cannot install Wine: $(grep -m1 '^E: ' <<<"$plan" | cut -c4-)"
+        reason=$(refused wine wine64 fonts-wine) || return 1
+        echo "Debian $(release) cannot install Wine: $reason"
         ;;
     esac
 }
@@ -68,12 +80,10 @@ windows_left_out() {
 # the archive can install it. TVORKA1_NO_WEB says why it is left out, for tools/web.sh and
 # tools/test.sh.
 web_left_out() {
-    local release plan
-    release=$(. /etc/os-release && echo "${VERSION_CODENAME:-unknown}")
-    [[ $release == bookworm || $release == trixie ]] && return 1
-    update >/dev/null || return 1
-    plan=$(apt-get install -s -q ${packages[web]} 2>&1) && return 1
-    echo "Debian $release cannot install the browser build's tools: $(grep -m1 '^E: ' <<<"$plan" | cut -c4-)"
+    local reason
+    [[ $(release) == bookworm || $(release) == trixie ]] && return 1
+    reason=$(refused ${packages[web]}) || return 1
+    echo "Debian $(release) cannot install the browser build's tools: $reason"
 }
 
 groups=("$@")
@@ -104,7 +114,7 @@ for package in "${wanted[@]}"; do
     # A Node.js from elsewhere (NodeSource's carries its own npm) serves as well as Debian's, which
     # could not be installed beside it.
     [[ ($package == nodejs || $package == npm) && -n $(command -v node) && -n $(command -v npm) ]] && continue
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    installed "$package" || missing+=("$package")
 done
 
 # Debian's Wine runs 32-bit programs only with wine32 of the i386 architecture, which the machine
@@ -145,16 +155,13 @@ add_wine32() {
         updated=0
     fi
 }
-wine32_installed() {
-    dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
-}
 # Where wine32 is installed but cannot run, Debian's wine starts its 32-bit loader for every
 # program, and the 64-bit tests would fail too: say so rather than let each test fail.
-if [[ " ${groups[*]} " == *" windows "* ]] && wine32_installed && ! runs_i386; then
+if [[ " ${groups[*]} " == *" windows "* ]] && installed wine32:i386 && ! runs_i386; then
     echo "tools/setup.sh: wine32:i386 is installed, but this machine's kernel runs no 32-bit x86 programs, so Debian's wine cannot start any program: remove it (apt-get remove wine32:i386)" >&2
     exit 1
 fi
-if [[ " ${groups[*]} " == *" windows "* && -z ${TVORKA1_NO_WINE32:-} ]] && ! wine32_installed; then
+if [[ " ${groups[*]} " == *" windows "* && -z ${TVORKA1_NO_WINE32:-} ]] && ! installed wine32:i386; then
     add_wine32
     if [[ -n ${TVORKA1_NO_WINE32:-} ]]; then
         export TVORKA1_NO_WINE32="no wine32:i386: $TVORKA1_NO_WINE32"

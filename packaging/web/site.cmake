@@ -8,14 +8,6 @@ endforeach()
 configure_file("${CMAKE_CURRENT_LIST_DIR}/index.html.in" "${PROJECT_BINARY_DIR}/index.html" @ONLY)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tvorka1.css" "${PROJECT_BINARY_DIR}/tvorka1.css" COPYONLY)
 
-target_link_options(tvorka1 PRIVATE
-    -sENVIRONMENT=web
-    # Nothing is read or written: no file system, only the console for the error report's line.
-    -sFILESYSTEM=0
-    -sALLOW_MEMORY_GROWTH=0)
-
-install(FILES "${PROJECT_BINARY_DIR}/index.html" "${PROJECT_BINARY_DIR}/tvorka1.css" "${PROJECT_BINARY_DIR}/tvorka1.js"
-    "${PROJECT_BINARY_DIR}/tvorka1.wasm" DESTINATION .)
-foreach(icon IN LISTS TVORKA1_SITE_ICONS)
-    install(FILES "${PROJECT_BINARY_DIR}/${icon}" DESTINATION .)
-endforeach()
+set(site_files index.html tvorka1.css tvorka1.js tvorka1.wasm ${TVORKA1_SITE_ICONS})
+list(TRANSFORM site_files PREPEND "${PROJECT_BINARY_DIR}/")
+install(FILES ${site_files} DESTINATION .)

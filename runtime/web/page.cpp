@@ -3,6 +3,7 @@
 
 #include "runtime/web/page.h"
 
+#include <cstdlib>
 #include <emscripten/emscripten.h>
 #include <string>
 #include <vector>
@@ -134,7 +135,7 @@ EM_JS(int, tvorka1_page_control, (int kind, int window, const char* id, int idLe
         outer = page.make('label', 'option', id);
         inner = page.make('input', "", id + '-button');
         inner.type = 'radio';
-        inner.name = form.id || 'options';
+        inner.name = 'options';
         outer.append(inner, text);
         form.group.append(outer);
     }
@@ -147,8 +148,7 @@ EM_JS(void, tvorka1_page_fit, (int node), { Module.page.fitting.push(Module.page
 
 EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, const char* name, int nameLength,
                                   const char* description, int descriptionLength, int left, int top, int width,
-                                  int height, const std::uint32_t* pixels, int runs, int pictureWidth,
-                                  int pictureHeight), {
+                                  int height, const std::uint32_t* runs, int pictureWidth, int pictureHeight), {
     var page = Module.page;
     var box = page.place(page.make('div', 'picture', page.text(id, idLength)), left, top, width, height);
     box.setAttribute('role', 'img');
@@ -156,22 +156,17 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
     box.setAttribute('aria-description', page.text(description, descriptionLength));
     var canvas = page.make('canvas', "", "");
     box.append(canvas);
-    /* Opaque 0xAARRGGBB, as rows or as runs of one colour, to a canvas's R, G, B, A bytes, which
-       a little-endian word holds as 0xAABBGGRR. Made when first drawn: a hidden diagram costs
-       nothing at start. */
+    /* Runs of opaque 0xAARRGGBB to a canvas's R, G, B, A bytes, which a little-endian word holds
+       as 0xAABBGGRR. Made when first drawn: a hidden diagram costs nothing at start. */
     var image = null;
     var picture = function() {
         var total = pictureWidth * pictureHeight;
-        var words = HEAPU32.subarray(pixels >> 2);
+        var words = HEAPU32.subarray(runs >> 2);
         var rgba = new Uint32Array(total);
-        var put = function(at, count, argb) {
-            rgba.fill(0xFF000000 | (argb & 0xFF) << 16 | (argb & 0xFF00) | (argb >> 16 & 0xFF), at, at + count);
-        };
-        for (var at = 0, w = 0; at < total; w += runs ? 2 : 1) {
-            var count = runs ? words[w] : 1;
-            if (!count) break;
-            put(at, count, words[w + (runs ? 1 : 0)]);
-            at += count;
+        for (var at = 0, w = 0; at < total && words[w]; w += 2) {
+            var argb = words[w + 1];
+            rgba.fill(0xFF000000 | (argb & 0xFF) << 16 | (argb & 0xFF00) | (argb >> 16 & 0xFF), at, at + words[w]);
+            at += words[w];
         }
         return new ImageData(new Uint8ClampedArray(rgba.buffer), pictureWidth, pictureHeight);
     };
@@ -342,10 +337,12 @@ Node optionButton(Node window, std::string_view id, std::string_view caption, Bo
 
 Node pictureBox(Node window, std::string_view id, std::string_view name, std::string_view description, Box b,
                 const Pixels& picture) {
+    // The browser's build stores every picture as runs (cmake/ready_pixels.cmake).
+    if (picture.data && picture.format != PixelFormat::Rgb32Runs)
+        std::abort();
     return tvorka1_page_picture(window, id.data(), int(id.size()), name.data(), int(name.size()),
                                 description.data(), int(description.size()), b.left, b.top, b.width, b.height,
-                                picture.data, picture.format == PixelFormat::Rgb32Runs, picture.width,
-                                picture.height);
+                                picture.data, picture.width, picture.height);
 }
 
 void show(Node window) {
@@ -388,14 +385,23 @@ void onColoursChanged(std::function<void()> changed) {
     tvorka1_page_on_colours(keep(std::move(changed)));
 }
 
+namespace {
+
+// The page speaks of colours as 0xRRGGBB.
+Rgb fromPage(std::uint32_t rgb) {
+    return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
+}
+
+} // namespace
+
 Resolved paintBackground(Node label, std::string_view cssColour) {
     const double both = tvorka1_page_paint_background(label, cssColour.data(), int(cssColour.size()));
     const auto packed = static_cast<std::uint64_t>(both);
-    return {std::uint32_t(packed >> 24), std::uint32_t(packed & 0xFFFFFF)};
+    return {fromPage(std::uint32_t(packed >> 24)), fromPage(std::uint32_t(packed & 0xFFFFFF))};
 }
 
-void setTextColour(Node label, std::uint32_t rgb) {
-    tvorka1_page_set_text_colour(label, int(rgb));
+void setTextColour(Node label, Rgb c) {
+    tvorka1_page_set_text_colour(label, c.red << 16 | c.green << 8 | c.blue);
 }
 
 void showError(std::string_view title, std::string_view text) {

@@ -4,6 +4,7 @@
 // apart by handles. The page's own form controls do the work: focus, Tab, the option buttons'
 // group, typing, and what a screen reader reads.
 
+#include "runtime/core/colours.h"
 #include "runtime/core/definition.h"
 
 #include <cstdint>
@@ -31,7 +32,7 @@ Node label(Node window, std::string_view id, std::string_view caption, Box box);
 Node textBox(Node window, std::string_view id, std::string_view text, Box box);
 Node comboBox(Node window, std::string_view id, std::string_view text, Box box);
 Node optionButton(Node window, std::string_view id, std::string_view caption, Box box);
-// The box draws `picture`, opaque, as rows or as runs, 1:1 in device pixels.
+// The box draws `picture`, runs of one colour (Rgb32Runs), 1:1 in device pixels.
 Node pictureBox(Node window, std::string_view id, std::string_view name, std::string_view description,
                 Box box, const Pixels& picture);
 
@@ -50,13 +51,13 @@ void onSelected(Node option, std::function<void()> selected);
 // Calls `changed` each time the page's colours change (light to dark, and back).
 void onColoursChanged(std::function<void()> changed);
 
-// A label's background, any CSS colour; returns the colours it resolves to, 0xRRGGBB: first the
-// background, then the window's text.
+// A label's background, any CSS colour; returns the colours it resolves to: the background, and
+// the window's text.
 struct Resolved {
-    std::uint32_t background = 0, text = 0;
+    Rgb background, text;
 };
 Resolved paintBackground(Node label, std::string_view cssColour);
-void setTextColour(Node label, std::uint32_t rgb);
+void setTextColour(Node label, Rgb colour);
 
 // The run-time error's report: a modal dialog titled `title`. The page takes no more input; once
 // the dialog closes, it says that the program has ended.

@@ -17,17 +17,11 @@ page::Box box(const TwipRect& r) {
     return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
 
-// The page gives 0xRRGGBB.
-Rgb fromPage(std::uint32_t rgb) {
-    return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
-}
-
 // A label on a stored colour, a system colour among them, with its text in a colour that reads on
 // it; both follow the page's colours from light to dark and back.
 void paintLabel(page::Node label, ColourValue background) {
     const page::Resolved resolved = page::paintBackground(label, cssColour(background));
-    const Rgb text = readableText(fromPage(resolved.background), fromPage(resolved.text));
-    page::setTextColour(label, std::uint32_t(text.red) << 16 | text.green << 8 | text.blue);
+    page::setTextColour(label, readableText(resolved.background, resolved.text));
 }
 
 page::Node make(const ControlEntry& entry, page::Node window) {
