@@ -56,15 +56,15 @@ refused() {
 # The Windows part, chosen per release and architecture. TVORKA1_NO_WINDOWS says why it is left
 # out, for tools/windows.sh and tools/test.sh, which name it in their last line.
 windows_left_out() {
-    local architecture reason
-    architecture=$(dpkg --print-architecture)
+    local architecture codename reason
+    architecture=$(dpkg --print-architecture) codename=$(release)
     # Debian builds Wine for amd64 (and i386) alone, and the Windows programs are proven only
     # under Wine: on arm64 and the rest, nothing of the Windows part.
     if [[ $architecture != amd64 ]]; then
         echo "Debian's Wine is built for amd64, not $architecture"
         return
     fi
-    case $(release) in
+    case $codename in
     # Debian 12 and 13: Wine is there, and the Windows part is required; a set-up that cannot
     # install it fails.
     bookworm | trixie) return 1 ;;
@@ -72,7 +72,7 @@ windows_left_out() {
     # archive has it.
     *)
         reason=$(refused wine wine64 fonts-wine) || return 1
-        echo "Debian $(release) cannot install Wine: $reason"
+        echo "Debian $codename cannot install Wine: $reason"
         ;;
     esac
 }
@@ -80,10 +80,11 @@ windows_left_out() {
 # the archive can install it. TVORKA1_NO_WEB says why it is left out, for tools/web.sh and
 # tools/test.sh.
 web_left_out() {
-    local reason
-    [[ $(release) == bookworm || $(release) == trixie ]] && return 1
+    local codename reason
+    codename=$(release)
+    [[ $codename == bookworm || $codename == trixie ]] && return 1
     reason=$(refused ${packages[web]}) || return 1
-    echo "Debian $(release) cannot install the browser build's tools: $reason"
+    echo "Debian $codename cannot install the browser build's tools: $reason"
 }
 
 groups=("$@")
