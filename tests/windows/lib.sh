@@ -48,15 +48,60 @@ test_shell=$BASHPID
 watchdog "${TEST_DEADLINE:-210}" "$test_shell" &
 cleanup_pids+=($!)
 
-# Runs "wine $2..." with no input and fails the test when it takes longer than $1 seconds; returns
+# Runs "LOADER $3..." with no input and fails the test when it takes longer than $2 seconds; returns
 # the program's exit status otherwise (the low byte of a Windows exit code). The timeout ends the
 # program; the exit trap ends the rest of the prefix.
-wine_run() {
-    local limit=$1 status=0
-    shift
-    timeout --kill-after=5 "$limit" wine "$@" </dev/null || status=$?
+run_limited() {
+    local loader=$1 limit=$2 status=0
+    shift 2
+    timeout --kill-after=5 "$limit" "$loader" "$@" </dev/null || status=$?
     ((status != 124 && status != 137)) || fail "wine $* did not end within $limit s"
     return "$status"
+}
+
+# Runs a Windows program of ours, "wine $2...", within $1 seconds: Wine starts it on the side its
+# own header names.
+wine_run() {
+    run_limited wine "$@"
+}
+
+# Wine's own programs (wineboot, reg, winepath, msiexec, taskkill) come in a 32- and a 64-bit build,
+# and which one runs is the loader's choice: Debian's `wine` takes the 32-bit loader wherever
+# wine32:i386 is installed, and there Wine 8's 32-bit taskkill cannot see a 64-bit program. So each
+# runs through wine_tool, which names its side: 64, the prefix's own, as on 64-bit Windows, or the
+# side of the program it acts on. Usage: wine_tool SIDE LIMIT PROGRAM [ARGUMENT...]
+wine_tool() {
+    local side=$1 loader
+    shift
+    loader=$(wine_loader "$side") || exit 1
+    run_limited "$loader" "$@"
+}
+
+# Prints the Wine loader that runs Windows programs of side $1 (32 or 64): the one whose ELF class
+# is that side's. Fails in one line where this machine's Wine has none.
+wine_loader() {
+    local loader class want=02
+    [[ $1 == 64 ]] || want=01
+    for loader in /usr/lib/wine/wine64 /usr/lib/wine/wine /usr/lib/*/wine/wine64 /usr/lib/*/wine/wine; do
+        [[ -x $loader ]] || continue
+        class=$(od -An -tx1 -j4 -N1 "$loader" | tr -d ' ')
+        [[ $class == "$want" ]] && echo "$loader" && return 0
+    done
+    local package="wine64"
+    [[ $1 == 64 ]] || package="wine32:i386"
+    fail "this machine's Wine has no loader for $1-bit Windows programs (Debian package: $package)"
+}
+
+# Prints the side, 32 or 64, of Windows executable $1, from the machine its PE header names.
+pe_side() {
+    local header machine
+    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ') || fail "cannot read $1"
+    machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ')
+    case $machine in
+    014c) echo 32 ;;
+    8664) echo 64 ;;
+    *) fail "$1 is no x86 or x64 Windows program (machine $machine)" ;;
+    esac
 }
 
 # Starts Xvfb on a free display and a fresh Wine prefix drawing on it, at $1 dots per inch when
@@ -68,7 +113,7 @@ start_wine() {
     local dpi=${1:-}
     [[ -z "$dpi" || "$dpi" =~ ^[1-9][0-9]*$ ]] || fail "start_wine: '$dpi' is not a number of dots per inch"
     local tool
-    for tool in Xvfb:xvfb xdpyinfo:x11-utils xdotool:xdotool wine:"wine wine64" wineboot:wine wineserver:wine; do
+    for tool in Xvfb:xvfb xdpyinfo:x11-utils xdotool:xdotool wine:"wine wine64" wineserver:wine; do
         command -v "${tool%%:*}" >/dev/null || fail "${tool%%:*} is missing (Debian package: ${tool#*:})"
     done
     local fonts=(/usr/share/wine/fonts/*.ttf)
@@ -89,7 +134,7 @@ start_wine() {
     export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
     local log="$scratch/wineboot.log" status=0
-    timeout --kill-after=5 60 wineboot --init >"$log" 2>&1 </dev/null || status=$?
+    wine_tool 64 60 wineboot --init >"$log" 2>&1 || status=$?
     ((status == 0)) || fail "wineboot --init failed ($status): $(tail -n 3 "$log")"
 
     # Without its own copies the prefix draws Tahoma and the caption buttons in other fonts.
@@ -104,7 +149,7 @@ start_wine() {
         [[ -z "${WINDOWS_VERSION:-}" ]] || printf '\n[HKEY_CURRENT_USER\\Software\\Wine]\n"Version"="%s"\n' "$WINDOWS_VERSION"
     } >"$settings"
     status=0
-    wine_run 30 reg import "$(winepath_of "$settings")" >"$log" 2>&1 || status=$?
+    wine_tool 64 30 reg import "$(winepath_of "$settings")" >"$log" 2>&1 || status=$?
     ((status == 0)) || fail "reg import of the prefix's settings failed ($status): $(tail -n 1 "$log")"
     # Wine 10 keeps the DPI its desktop process read at boot: the prefix starts again with the
     # settings in place.
@@ -127,5 +172,5 @@ winepath_of() {
 
 # Prints the Unix path of Windows path $1, as Wine resolves it in the prefix.
 unix_path() {
-    wine_run 15 winepath -u "$1" | tr -d '\r'
+    wine_tool 64 15 winepath -u "$1" | tr -d '\r'
 }

@@ -26,8 +26,8 @@ pass() { echo "PASS: $*"; }
 one_line() { sed '/^$/d' | head -n 5 | paste -sd ';' -; }
 
 # Apps and Features lists the entries of 64-bit programs, and those of 32-bit ones from the
-# registry's 32-bit view. Each query names its view: where Wine's 32-bit half is installed, "wine
-# reg" is the 32-bit reg.exe, which sees the 32-bit view by default.
+# registry's 32-bit view. Each query names its view, as the 64-bit reg.exe sees the 64-bit one by
+# default and the 32-bit one the other.
 uninstall_root='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 # Every file and folder of the prefix's C: drive.
@@ -53,7 +53,7 @@ packed_guid() {
 # reg says, for $3, when there is none.
 registry_value() {
     local out status=0
-    out=$(wine_run 15 reg query "$1" /v "$2" /reg:"${4:-64}" 2>&1 | tr -d '\r') || status=$?
+    out=$(wine_tool 64 15 reg query "$1" /v "$2" /reg:"${4:-64}" 2>&1 | tr -d '\r') || status=$?
     ((status == 0)) || fail "$3 has no $2: $(one_line <<<"$out") ($status)"
     sed -n "s/^    $2    REG_[A-Z_]*    //p" <<<"$out"
 }
@@ -70,7 +70,7 @@ check_icon() {
 install_and_check() {
     installer_of "$1"
     local status=0
-    wine_run 60 msiexec /i "$(winepath_of "$1")" /qn || status=$?
+    wine_tool 64 60 msiexec /i "$(winepath_of "$1")" /qn || status=$?
     ((status == 0)) || fail "the silent install of $(basename "$1") ended with status $status"
     pass "silent install of $(basename "$1")"
 
@@ -82,7 +82,7 @@ install_and_check() {
     local keys name value expected check icon
     # Each entry as its view and key; a view without a program of its kind may have no such key.
     keys=$(for view in 64 32; do
-        wine_run 15 reg query "$uninstall_root" /s /reg:$view | tr -d '\r' |
+        wine_tool 64 15 reg query "$uninstall_root" /s /reg:$view | tr -d '\r' |
             awk -v view=$view '/^HKEY_/ { key = $0 } $1 == "DisplayName" && $3 == "Tvorka1" { print view, key }' || true
     done)
     (($(grep -c . <<<"$keys") == 1)) || fail "expected one uninstall entry named Tvorka1, found: $(one_line <<<"${keys:-none}")"
@@ -122,15 +122,21 @@ products=()
 install_and_check "$msi"
 first_dir=$program_dir
 
-# taskkill without /f posts WM_CLOSE to the program's windows, as their close button does.
+# taskkill without /f posts WM_CLOSE to the program's windows, as their close button does. It runs
+# on the program's side, and only the program's end with status 0 shows that the close arrived.
 wine "C:\\$program_files\\Tvorka1\\tvorka1.exe" </dev/null &
 pid=$!
 cleanup_pids+=("$pid")
 wait_window Form1 15 >/dev/null || fail "the installed program showed no window Form1 within 15 s"
-wine_run 15 taskkill /im tvorka1.exe >/dev/null || fail "taskkill could not close the program"
+side=$(pe_side "$program_dir/tvorka1.exe") || exit 1
+wine_loader "$side" >/dev/null
+said=$(wine_tool "$side" 15 taskkill /im tvorka1.exe 2>&1 | tr -d '\r') || true
+if [[ $said == *"not find"* ]]; then
+    fail "Wine's $side-bit taskkill cannot see the $side-bit program here: $(one_line <<<"$said")"
+fi
 wait_exit "$pid" 10
-((exit_status == 0)) || fail "the installed program ended with status $exit_status after closing"
-pass "the installed program shows Form1 and closes with status 0"
+((exit_status == 0)) || fail "the installed program ended with status $exit_status after taskkill said: $(one_line <<<"$said")"
+pass "the installed program shows Form1, takes the close from Wine's $side-bit taskkill and ends with status 0"
 
 # Windows Installer knows both architectures as one product line: the later one replaces the first.
 install_and_check "$later"
@@ -138,7 +144,7 @@ install_and_check "$later"
 pass "the later version replaced the first"
 
 status=0
-wine_run 60 msiexec /x "$(winepath_of "$later")" /qn || status=$?
+wine_tool 64 60 msiexec /x "$(winepath_of "$later")" /qn || status=$?
 ((status == 0)) || fail "the silent uninstall ended with status $status"
 pass "silent uninstall"
 
