@@ -31,17 +31,17 @@ done
 
 # A release is made from a commit: that is what its source archive holds and what anyone can build
 # again. A tree without git (the source archive itself) makes everything but that archive.
-git=0
+git=0 changes=
 if [[ -e .git ]]; then
     git=1
     changes=$(git status --porcelain) || { say "git cannot read this tree"; exit 1; }
-    [[ -z $changes ]] || { say "the tree has changes that are not committed (git status); a release is made from a commit"; exit 1; }
 fi
 
 # Both releases, each from nothing, then every file of one against the other's.
 if ((verify)); then
     ((git && !arm64)) || usage
     commit=$(git rev-parse HEAD)
+    [[ -z $changes ]] || say "verifying the commit ${commit:0:12}: the changes not committed here are not in it"
     work=$(mktemp -d "${TMPDIR:-/tmp}/tvorka1-verify.XXXXXX")
     trap 'rm -rf "$work"' EXIT
     start=$SECONDS
@@ -84,6 +84,7 @@ if ((verify)); then
     exit 0
 fi
 
+[[ -z $changes ]] || { say "the tree has changes that are not committed (git status); a release is made from a commit"; exit 1; }
 source tools/setup.sh build run package windows web release
 SOURCE_DATE_EPOCH=$(bash tools/source_date.sh)
 export SOURCE_DATE_EPOCH
@@ -185,8 +186,10 @@ purpose() {
 }
 echo
 echo "Release $version in dist/:"
-for file in dist/*; do
+for file in dist/*.deb dist/*-x86.msi dist/*-x64.msi dist/*-x86.zip dist/*-x64.zip dist/*-web.zip dist/*.html \
+    dist/*.tar.gz dist/SHA256SUMS; do
+    [[ -f $file ]] || continue
     name=${file#dist/}
-    printf '%-36s %8s  %s\n' "$name" "$(numfmt --to=iec --suffix=B --format=%.1f "$(stat -c %s "$file")")" "$(purpose "$name")"
+    printf '%-34s %7s  %s\n' "$name" "$(numfmt --to=iec-i --suffix=B "$(stat -c %s "$file")")" "$(purpose "$name")"
 done
 ((${#left_out[@]} == 0)) || echo "Left out: $(printf '%s; ' "${left_out[@]}" | sed 's/; $//')"
