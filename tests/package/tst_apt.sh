@@ -42,7 +42,7 @@ for scale in 1 2; do
         'wl_surface[@#][0-9]*\.attach(wl_buffer')
     deadline=$((SECONDS + 30 * factor))
     for line in "${wanted[@]}"; do
-        until grep -q "$line" "$sandbox/apt-$scale.log"; do
+        until grep -qs "$line" "$sandbox/apt-$scale.log"; do
             kill -0 "$pid" 2>/dev/null || fail "Wayland, scale $scale: the program ended: $(grep -v '^\[' "$sandbox/apt-$scale.log" | tail -n 3)"
             ((SECONDS < deadline)) || fail "Wayland, scale $scale: the program never told the compositor $line"
             sleep 0.1
