@@ -12,7 +12,7 @@ rm -f "$out"/*.deb
 # splits them its own way (Debian 12 keeps the X11 plugin in libqt6gui6, which the program links
 # anyway; Debian testing's Qt 6.11 has the Wayland plugin in libqt6waylandclient6). A file that no
 # package holds here would be missing where the package is installed: that stops it.
-depends=()
+loaded=()
 for file in '*/qt6/plugins/platforms/libqxcb.so' '*/qt6/plugins/platforms/libqwayland*.so' \
     '*/fonts/truetype/dejavu/DejaVuSans.ttf'; do
     owner=$(dpkg-query -S "$file" 2>/dev/null | sed -n '1s/[:,].*//p') || true
@@ -20,9 +20,9 @@ for file in '*/qt6/plugins/platforms/libqxcb.so' '*/qt6/plugins/platforms/libqwa
         echo "make_deb.sh: no installed package holds $file, so the package cannot name it (tools/setup.sh run installs it)" >&2
         exit 1
     }
-    [[ $owner =~ ^libqt6(core|gui|widgets)6 || " ${depends[*]} " == *" $owner "* ]] || depends+=("$owner")
+    [[ $owner =~ ^libqt6(core|gui|widgets)6 || " ${loaded[*]} " == *" $owner "* ]] || loaded+=("$owner")
 done
-depends=$(printf '%s, ' "${depends[@]}")
+depends=$(printf '%s, ' "${loaded[@]}")
 
 # The times inside the package (ar, tar and gzip) are the source's.
 SOURCE_DATE_EPOCH=$(bash "$(dirname "$0")/../tools/source_date.sh")
