@@ -90,8 +90,8 @@ SOURCE_DATE_EPOCH=$(bash tools/source_date.sh)
 export SOURCE_DATE_EPOCH
 
 bash tools/package.sh
-bash tools/windows.sh --no-tests
-bash tools/web.sh --no-serve
+[[ -n ${TVORKA1_NO_WINDOWS:-} ]] || bash tools/windows.sh --no-tests
+[[ -n ${TVORKA1_NO_WEB:-} ]] || bash tools/web.sh --no-serve
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)
 rm -rf dist
