@@ -58,23 +58,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "diagrams of the NE555 timer's two classic 
 A small desktop tool about the NE555 timer. Two option buttons choose the
 monostable (one-shot) or the astable (free-running) circuit, and the window
 shows its diagram beside the entry rows for R1, R2 and C3.")
-# The libraries come from the binary. Qt loads the platform plugins for X11 and Wayland and a
-# font at run time, which no library dependency names: they are named by the packages that hold
-# them where the package is built, as each release splits them its own way (Debian 12 keeps the
-# X11 plugin in libqt6gui6, which the program links anyway; Debian testing's Qt 6.11 has the
-# Wayland plugin in libqt6waylandclient6).
+# The libraries come from the binary; what Qt loads at run time, packaging/make_deb.sh names when
+# it packs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(TVORKA1_LOADED_FILES "*/qt6/plugins/platforms/libqxcb.so" "*/qt6/plugins/platforms/libqwayland*.so"
-    "*/fonts/truetype/dejavu/DejaVuSans.ttf")
-set(_loaded_packages)
-foreach(_file IN LISTS TVORKA1_LOADED_FILES)
-    execute_process(COMMAND dpkg-query -S "${_file}" OUTPUT_VARIABLE _owners RESULT_VARIABLE _found ERROR_QUIET)
-    string(REGEX MATCH "^[^:,]+" _owner "${_owners}")
-    if(NOT _found EQUAL 0 OR NOT _owner)
-        message(WARNING "No installed package holds ${_file}: the Debian package will not name it")
-    elseif(NOT _owner MATCHES "^libqt6(core|gui|widgets)6" AND NOT _owner IN_LIST _loaded_packages)
-        list(APPEND _loaded_packages "${_owner}")
-    endif()
-endforeach()
-list(JOIN _loaded_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 include(CPack)

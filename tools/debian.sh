@@ -1,36 +1,54 @@
 #!/usr/bin/env bash
-# Runs the README's test command, on the plain build, in a fresh minimal root of a Debian release:
-# the machine of a newcomer who has nothing but the base system; then installs, runs and removes
-# the package with apt-get (tests/package/tst_apt.sh). The root gets proc, dev and a
-# tmpfs on /tmp, and is unmounted and removed afterwards, also on failure or interruption.
-# Usage: bash tools/debian.sh RELEASE [--arch ARCH] [-- COMMAND...]   (bookworm, trixie, forky; arm64)
-# COMMAND runs in the root's copy of the tree instead of the test command: bash tools/loaded.sh 20,
-# say.
+# Runs the package command and then the README's test command, on the plain build, in a fresh
+# minimal root of a Debian release: the machine of a newcomer who has nothing but the base system;
+# then, in a second fresh root, installs that package with apt-get, opens its window and removes it
+# (tests/package/tst_apt.sh). Each root gets proc, dev and a tmpfs on /tmp, and is unmounted and
+# removed afterwards, also on failure or interruption.
+# Usage: bash tools/debian.sh RELEASE [--arch ARCH] [--share DIR] [-- COMMAND...]
+#          (bookworm, trixie, forky; arm64)
+# COMMAND runs in one root's copy of the tree instead: bash tools/loaded.sh 20, say. --share: DIR's
+# files are the root's /share, and what COMMAND leaves there comes back into DIR.
 # A root of another architecture runs under qemu-user-static through binfmt_misc, about ten times
 # slower: every time limit of the tests is then multiplied by TVORKA1_TIME_FACTOR (10); what they
 # check stays the same; the browser part is left out there. The base system is kept as
 # build/debian/RELEASE-ARCH-minbase.tar.gz, so a second run downloads only what the test command
 # installs. TVORKA1_DEBIAN_MIRROR names another mirror.
 set -euo pipefail
-release=${1:-} architecture=$(dpkg --print-architecture)
-# The test command, then the package through apt-get, which only a throwaway root may do.
-command=(bash -c 'bash tools/test.sh --plain && bash tests/package/tst_apt.sh')
+release=${1:-} architecture=$(dpkg --print-architecture) share=
+command=()
 shift || true
 usage() {
-    echo "usage: bash tools/debian.sh RELEASE [--arch ARCH] [-- COMMAND...]   (e.g. forky --arch arm64)" >&2
+    echo "usage: bash tools/debian.sh RELEASE [--arch ARCH] [--share DIR] [-- COMMAND...]   (e.g. forky --arch arm64)" >&2
     exit 2
 }
 while (($#)); do
     case $1 in
     --arch) [[ -n ${2:-} ]] || usage; architecture=$2; shift 2 ;;
+    --share) [[ -d ${2:-} ]] || usage; share=$(realpath "$2"); shift 2 ;;
     --) shift; (($#)) || usage; command=("$@"); break ;;
     *) usage ;;
     esac
 done
 [[ $release =~ ^[a-z]+$ && $architecture =~ ^[a-z0-9]+$ ]] || usage
+
+# The package is made first, by the package command alone, so that nothing the test command installs
+# decides what it depends on; it is installed in a root of its own, which has nothing but what it
+# depends on and what shows a window.
+if ((${#command[@]} == 0)); then
+    packages=$(mktemp -d)
+    trap 'rm -rf "$packages"' EXIT
+    bash "$0" "$release" --arch "$architecture" --share "$packages" -- bash -c \
+        'bash tools/package.sh >/tmp/package.log 2>&1 || { tail -n 20 /tmp/package.log; exit 1; }
+         cp build/package/*.deb /share/ && bash tools/test.sh --plain'
+    bash "$0" "$release" --arch "$architecture" --share "$packages" -- bash tests/package/tst_apt.sh /share
+    exit
+fi
+
 # Mounting and chroot need root.
 if (($(id -u) != 0)); then
-    exec sudo TVORKA1_DEBIAN_MIRROR="${TVORKA1_DEBIAN_MIRROR:-}" NODE_EXTRA_CA_CERTS="${NODE_EXTRA_CA_CERTS:-}" bash "$0" "$release" --arch "$architecture" -- "${command[@]}"
+    exec sudo TVORKA1_DEBIAN_MIRROR="${TVORKA1_DEBIAN_MIRROR:-}" NODE_EXTRA_CA_CERTS="${NODE_EXTRA_CA_CERTS:-}" \
+        SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" bash "$0" "$release" --arch "$architecture" \
+        ${share:+--share "$share"} -- "${command[@]}"
 fi
 foreign=0 no_web=
 [[ $architecture == "$(dpkg --print-architecture)" ]] || foreign=1
@@ -97,6 +115,7 @@ fi
 tar -C "$root" --numeric-owner -xzf "$cache"
 
 bash "$(dirname "$0")/copy_tree.sh" . "$root/src"
+[[ -z $share ]] || cp -r "$share/." "$root/share"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # A network that inspects TLS (a company's proxy, a sandbox) has a certificate authority of its own,
 # which the host's administrator added: the root trusts it as well once its ca-certificates is in,
@@ -119,8 +138,10 @@ status=0
 start=$SECONDS
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     ${NODE_EXTRA_CA_CERTS:+NODE_EXTRA_CA_CERTS="$NODE_EXTRA_CA_CERTS"} ${no_web:+TVORKA1_NO_WEB="$no_web"} \
+    ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"} \
     TVORKA1_TIME_FACTOR="$factor" TVORKA1_THROWAWAY_ROOT=1 bash -c 'cd /src && exec "$@"' command "${command[@]}" ||
     status=$?
+[[ -z $share || $status != 0 ]] || cp -r "$root/share/." "$share"
 took="$(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
 qt=$(chroot "$root" dpkg-query -W -f='${Version}\n' libqt6core6t64 libqt6core6 2>/dev/null | grep -m1 . || echo none)
 about="Debian $release $architecture ($(cat "$root/etc/debian_version"), Qt ${qt%%[+~-]*})"

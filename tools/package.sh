@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program with Debian's compiler and linker flags in
 # build-package/, and makes the Debian package build/package/tvorka1_<version>_<arch>.deb.
-source "$(dirname "$0")/setup.sh" build package
+# The run group holds what Qt loads at run time, which the package names by the packages that
+# hold it here.
+source "$(dirname "$0")/setup.sh" build run package
 
 # The flags Debian builds its packages with: hardening (fortified libc calls, stack protector,
 # read-only relocations bound at start) and file paths independent of this folder.

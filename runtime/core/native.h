@@ -1,7 +1,7 @@
 #pragma once
 
 // What the runtime asks of the window system. One backend answers it in each build: Qt on Linux,
-// Win32 on Windows. Everything above this line is the same code on both.
+// Win32 on Windows, the page in the browser. Everything above this line is the same code on all three.
 
 #include "runtime/core/definition.h"
 #include "runtime/core/status.h"

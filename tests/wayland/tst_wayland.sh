@@ -11,16 +11,11 @@ find_picture=$2
 diagram=$3
 entries=("$4"/*.desktop)
 out=$5
-source "$(dirname "$0")/../x11/lib.sh"
-unset DISPLAY
+source "$(dirname "$0")/lib.sh"
 
-for tool in weston weston-screenshooter convert identify; do
+for tool in weston-screenshooter convert identify; do
     command -v "$tool" >/dev/null || fail "missing $tool (weston / imagemagick)"
 done
-# Up to Qt 6.9 the plugin is libqwayland-generic.so (and -egl), from Qt 6.10 on libqwayland.so.
-plugin='platforms/libqwayland[-.]'
-find /usr/lib -path '*/qt6/plugins/platforms/*' -name 'libqwayland*.so' | grep -q . ||
-    fail "no Qt Wayland platform plugin in /usr/lib/*/qt6/plugins/platforms"
 ((${#entries[@]} == 1)) && [[ -f ${entries[0]} ]] || fail "expected one desktop entry in $4"
 app_id=$(basename "${entries[0]}" .desktop)
 mkdir -p "$out"
@@ -31,51 +26,6 @@ mkdir -p "$out"
 inner=(170 10 317)
 read -r image_w image_h <<<"$(identify -format '%w %h' "$diagram")"
 background='rgb(32,64,96)'
-
-sandbox=$(mktemp -d)
-cleanup_paths+=("$sandbox")
-cat >"$sandbox/weston.ini" <<INI
-[core]
-idle-time=0
-[shell]
-panel-position=none
-background-color=0xff204060
-INI
-
-# Starts a headless Weston at output scale $1 with its own runtime folder and socket.
-start_weston() {
-    runtime=$sandbox/runtime-$1
-    socket=tvorka1-test-$$-$1
-    mkdir -m 700 "$runtime"
-    env -i PATH="$PATH" HOME="$sandbox" XDG_RUNTIME_DIR="$runtime" \
-        weston --config="$sandbox/weston.ini" --backend=headless-backend.so --use-pixman \
-        --width=1024 --height=768 --scale="$1" --socket="$socket" --debug \
-        --log="$sandbox/weston-$1.log" >/dev/null 2>&1 &
-    weston_pid=$!
-    cleanup_pids+=("$weston_pid")
-    for _ in $(seq $((200 * factor))); do
-        [[ -S $runtime/$socket ]] && return 0
-        kill -0 "$weston_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    fail "weston did not start: $(tail -n 5 "$sandbox/weston-$1.log" 2>/dev/null)"
-}
-
-# Starts the program as a Wayland session would, plus WAYLAND_DEBUG to see what it tells the
-# compositor and whatever the sanitizer build passes; extra variables come as arguments.
-start_program() {
-    local name=$1
-    shift
-    local sanitizer=()
-    for v in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
-        [[ -n ${!v:-} ]] && sanitizer+=("$v=${!v}")
-    done
-    env -i PATH="$PATH" HOME="$sandbox" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" \
-        XDG_SESSION_TYPE=wayland WAYLAND_DEBUG=1 "${sanitizer[@]}" "$@" \
-        "$program" 2>"$sandbox/$name.log" >/dev/null &
-    pid=$!
-    cleanup_pids+=("$pid")
-}
 
 # Takes screenshots until the diagram is on screen, for up to 15 seconds; sets shot, px and py
 # (the picture's device pixel place).
