@@ -175,12 +175,14 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
         return new ImageData(new Uint8ClampedArray(rgba.buffer), pictureWidth, pictureHeight);
     };
     /* The canvas has as many pixels as the device gives the box's inside, and the picture lies on
-       them 1:1 from the top left, cut where the inside ends. */
+       them 1:1 from the top left, cut where the inside ends. Where the browser does not say how many
+       (WebKit), they lie between its edges, each rounded to the device's pixels as it draws them. */
     var draw = function(entries) {
-        var entry = entries[0];
-        var size = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-        canvas.width = size ? size.inlineSize : Math.round(entry.contentRect.width * devicePixelRatio);
-        canvas.height = size ? size.blockSize : Math.round(entry.contentRect.height * devicePixelRatio);
+        var size = entries[0].devicePixelContentBoxSize && entries[0].devicePixelContentBoxSize[0];
+        var box = canvas.getBoundingClientRect();
+        var between = function(from, to) { return Math.round(to * devicePixelRatio) - Math.round(from * devicePixelRatio); };
+        canvas.width = size ? size.inlineSize : between(box.left + scrollX, box.right + scrollX);
+        canvas.height = size ? size.blockSize : between(box.top + scrollY, box.bottom + scrollY);
         if (canvas.width === 0 || canvas.height === 0) return;
         image = image || picture();
         canvas.getContext('2d').putImageData(image, 0, 0);
