@@ -275,6 +275,7 @@ EM_JS(void, tvorka1_page_show_error, (const char* title, int titleLength, const 
     message.textContent = page.text(text, textLength);
     buttons.method = 'dialog';
     ok.textContent = 'OK';
+    ok.autofocus = true; /* as the desktop's report, which Enter closes */
     buttons.append(ok);
     dialog.append(heading, message, buttons);
     dialog.addEventListener('close', function() {

@@ -132,6 +132,48 @@ async function click(session, selector) {
     await session.click(at.x, at.y);
 }
 
+// How each element that `selector` finds is seen: whether it lies in the viewport, on top at its
+// middle, and the contrast of its text (WCAG's, 1 to 21) against what stands behind it.
+function seen(session, selector) {
+    return session.evaluate((s) => {
+        const channels = (css) => {
+            const parts = css.match(/[0-9.]+/g).map(Number);
+            return parts.length > 3 ? parts : parts.concat([1]);
+        };
+        const luminance = (rgb) => {
+            const [r, g, b] = rgb.map((c) => (c /= 255) <= 0.04045 ? c / 12.92 : Math.pow((c + 0.055) / 1.055, 2.4));
+            return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+        };
+        return [...document.querySelectorAll(s)].map((e) => {
+            let behind = e;
+            while (behind.parentElement && channels(getComputedStyle(behind).backgroundColor)[3] === 0) behind = behind.parentElement;
+            const back = channels(getComputedStyle(behind).backgroundColor), text = channels(getComputedStyle(e).color);
+            const shown = [0, 1, 2].map((i) => text[i] * text[3] + back[i] * (1 - text[3]));
+            const [a, b] = [luminance(back.slice(0, 3)), luminance(shown)];
+            const box = e.getBoundingClientRect(), x = box.x + box.width / 2, y = box.y + box.height / 2;
+            // An inert window takes no pointer: what lies on top of it then is the page.
+            const top = e.closest('[inert]') ? e : document.elementFromPoint(x, y);
+            return {id: e.id || e.className || e.tagName, text: e.textContent || e.value,
+                colours: `${getComputedStyle(e).color} on ${getComputedStyle(behind).backgroundColor}`,
+                contrast: (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05),
+                inView: box.width > 0 && box.height > 0 && box.left >= 0 && box.top >= 0 && box.right <= innerWidth && box.bottom <= innerHeight,
+                onTop: top !== null && e.contains(top),
+                visible: getComputedStyle(e).visibility === 'visible' && getComputedStyle(e).opacity === '1'};
+        });
+    }, selector);
+}
+
+// Checks that each element `selector` finds can be read: there, on top, its text at a contrast of
+// at least 4.5.
+async function expectReadable(session, selector, what) {
+    const all = await seen(session, selector);
+    check(all.length > 0, `${what}: nothing is ${selector}`);
+    for (const e of all) {
+        check(e.inView && e.onTop && e.visible, `${what}: ${e.id} "${e.text}" is not seen: ${JSON.stringify(e)}`);
+        check(e.contrast >= 4.5, `${what}: ${e.id} "${e.text}" reads at ${e.contrast.toFixed(2)}: ${e.colours}`);
+    }
+}
+
 // An 8-bit RGB or RGBA PNG, as engines' screenshots are, in R, G, B, A rows top first.
 function readPng(data) {
     const width = data.readUInt32BE(16), height = data.readUInt32BE(20), type = data[25];
@@ -162,4 +204,4 @@ function readPng(data) {
     return {width, height, pixels};
 }
 
-module.exports = {check, fail, run, skip, until, open, frame, mode, expectMode, middle, click, readPng};
+module.exports = {check, fail, run, skip, until, open, frame, mode, expectMode, middle, click, seen, expectReadable, readPng};

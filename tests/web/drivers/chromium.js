@@ -16,11 +16,13 @@ module.exports = {
             // Root in a container has no sandbox; a machine without a GPU draws in software.
             args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--force-color-profile=srgb',
                 '--disable-background-networking', '--no-first-run', '--disable-extensions', '--window-size=640,480',
-                `--force-device-scale-factor=${ratio}`, ...(wasm ? [] : ['--js-flags=--noexpose_wasm'])],
+                `--force-device-scale-factor=${ratio}`],
             defaultViewport: null, // the window's own size and ratio, as a user's browser has them
             protocolTimeout: 60000,
         });
         const [page] = await browser.pages();
+        // A browser without WebAssembly: V8's flag for it no longer takes it away.
+        if (!wasm) await page.evaluateOnNewDocument(() => delete globalThis.WebAssembly);
         // A phone: its screen, its ratio, touch, and the page's viewport honoured.
         if (phone) await page.setViewport({...phone, isMobile: true, hasTouch: true});
         const setScheme = (value) => page.emulateMediaFeatures([{name: 'prefers-color-scheme', value}]);

@@ -7,7 +7,7 @@ const http = require('http');
 const net = require('net');
 
 // Key names as puppeteer gives them, in WebDriver's code points.
-const keys = {Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Alt: '\uE00A', Escape: '\uE00C', Space: ' ',
+const keys = {Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Alt: '\uE00A', Escape: '\uE00C',
     End: '\uE010', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015', F4: '\uE034'};
 
 const freePort = () => new Promise((resolve) => {
