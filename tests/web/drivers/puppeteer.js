@@ -12,6 +12,7 @@ function session(browser, page, extra = {}) {
         for (const key of [...modifiers].reverse()) await page.keyboard.up(key);
     };
     return {
+        browser, // for the benchmark's fresh profiles
         lines,
         open: (url) => page.goto(url, {waitUntil: 'load'}),
         evaluate: (fn, ...args) => page.evaluate(fn, ...args),
