@@ -23,9 +23,9 @@ declare -A packages=(
     # server for the tests. Wine's 32-bit half, for the 32-bit tests, is wine32:i386 below.
     # tools/web.sh: emscripten for the browser build; for its tests the three engines, Chromium,
     # Firefox ESR and WebKitGTK (its WebDriver, which starts its MiniBrowser, on Xvfb), with Node.js
-    # and npm (puppeteer-core, from npm with the lock file) and a static server (python3); g++ for
-    # the build-time tool that the build runs on this machine.
-    [web]="emscripten chromium firefox-esr webkit2gtk-driver xvfb nodejs npm python3 g++ cmake ninja-build"
+    # and npm (puppeteer-core, from npm with the lock file), a font, and a static server (python3);
+    # g++ for the build-time tool that the build runs on this machine.
+    [web]="emscripten chromium firefox-esr webkit2gtk-driver xvfb fonts-dejavu-core nodejs npm python3 g++ cmake ninja-build"
     [windows]="g++ cmake ninja-build g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wixl wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick binutils"
 )
 

@@ -153,7 +153,7 @@ run(async ({driver, origin, launch}) => {
     const count = (role, name) => seen.filter((n) => n.role === role && n.name === name).length;
     for (const row of ['R1', 'R2', 'C3'])
         for (const role of ['textbox', 'combobox', 'button'])
-            check(count(role, row) === 1, `the row ${row} names ${count(role, row)} ${role}es`);
+            check(count(role, row) === 1, `the row ${row} names ${count(role, row)} of role ${role}`);
     check(count('listbox', 'R1') === 1, 'the open list is not named by its row');
     check(count('radio', 'MONOSTABIL') === 1 && count('radio', 'ASTABIL') === 1, 'the option buttons are not named');
     check(seen.filter((n) => n.role === 'radiogroup').length === 1, 'no group of the option buttons');
