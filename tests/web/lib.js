@@ -80,12 +80,12 @@ function skip(driver, what, why) {
 
 // Polls `fn` in the page until it returns something true, which it returns.
 async function until(session, what, fn, ...args) {
-    for (let i = 0; i < 200; ++i) {
+    for (let i = 0; i < 600; ++i) {
         const value = await session.evaluate(fn, ...args);
         if (value) return value;
         await new Promise((resolve) => setTimeout(resolve, 50));
     }
-    return fail(`no ${what} after 200 looks`);
+    return fail(`no ${what} after 600 looks`);
 }
 
 // Opens `url` and waits for the program's window, its diagram drawn.

@@ -19,6 +19,7 @@ module.exports = {
                 `--force-device-scale-factor=${ratio}`],
             defaultViewport: null, // the window's own size and ratio, as a user's browser has them
             protocolTimeout: 60000,
+            timeout: 120000, // a start on a busy machine
         });
         const [page] = await browser.pages();
         // A browser without WebAssembly: V8's flag for it no longer takes it away.

@@ -16,6 +16,7 @@ module.exports = {
             args: ['--width=640', '--height=480'],
             defaultViewport: null,
             protocolTimeout: 60000,
+            timeout: 120000, // a start on a busy machine
             extraPrefsFirefox: {
                 'layout.css.devPixelsPerPx': String(ratio),
                 'layout.css.prefers-color-scheme.content-override': scheme === 'dark' ? 0 : 1,
