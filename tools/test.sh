@@ -24,6 +24,8 @@ skipped=()
 [[ -n ${TVORKA1_NO_WINDOWS:-} || -z ${TVORKA1_NO_WINE32:-} ]] ||
     skipped+=("the 32-bit Windows program's tests under Wine ($TVORKA1_NO_WINE32)")
 [[ -z ${TVORKA1_NO_WEB:-} ]] || skipped+=("the browser build and its tests ($TVORKA1_NO_WEB)")
+[[ -z ${TVORKA1_NO_FIREFOX:-} ]] || skipped+=("the browser tests in Firefox ($TVORKA1_NO_FIREFOX)")
+[[ -z ${TVORKA1_NO_WEBKIT:-} ]] || skipped+=("the browser tests in WebKitGTK ($TVORKA1_NO_WEBKIT)")
 ((!plain)) || skipped+=("the sanitizer build (--plain)")
 summary=nothing
 ((${#skipped[@]} == 0)) || summary=$(printf '%s; ' "${skipped[@]}")
