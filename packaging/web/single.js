@@ -13,7 +13,8 @@ const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).diges
 const style = fs.readFileSync(css, 'utf8');
 // The program runs once the page's elements are there, as the deferred script does.
 const script = fs.readFileSync(program, 'utf8');
-if (/<\/script/i.test(script)) throw new Error(`${program} holds "</script"`);
+// Inside a page's <script> these would end the script early or change its text, and its hash.
+if (/<\/script|<!--|\r/i.test(script)) throw new Error(`${program} holds "</script", "<!--" or a carriage return`);
 
 let page = fs.readFileSync(index, 'utf8');
 const replace = (pattern, by) => {

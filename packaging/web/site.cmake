@@ -14,6 +14,13 @@ configure_file("${CMAKE_CURRENT_LIST_DIR}/tvorka1.css" "${PROJECT_BINARY_DIR}/tv
 add_executable(tvorka1_single "${PROJECT_SOURCE_DIR}/app/main.cpp")
 target_link_libraries(tvorka1_single PRIVATE tvorka1_program ${TVORKA1_RUNTIME_BACKEND})
 target_link_options(tvorka1_single PRIVATE -sSINGLE_FILE=1)
+# Newer emscripten writes the WebAssembly as raw bytes in a string, whose carriage returns an HTML
+# page's parser would turn into line feeds: base64, where the setting exists.
+include(CheckLinkerFlag)
+check_linker_flag(CXX -sSINGLE_FILE_BINARY_ENCODE=0 TVORKA1_SINGLE_FILE_ENCODES)
+if(TVORKA1_SINGLE_FILE_ENCODES)
+    target_link_options(tvorka1_single PRIVATE -sSINGLE_FILE_BINARY_ENCODE=0)
+endif()
 set_target_properties(tvorka1_single PROPERTIES OUTPUT_NAME tvorka1 RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/single")
 tvorka1_web_program(tvorka1_single)
 find_program(TVORKA1_NODE NAMES node nodejs REQUIRED)

@@ -4,7 +4,10 @@
 
 function session(browser, page, extra = {}) {
     const lines = [];
-    page.on('console', (message) => lines.push(message.text()));
+    page.on('console', (message) => {
+        lines.push(message.text());
+        if (message.type() === 'error') console.log(`page console: ${message.text()}`);
+    });
     page.on('pageerror', (error) => console.log(`page error: ${error.message}`));
     const held = async (modifiers, body) => {
         for (const key of modifiers) await page.keyboard.down(key);
