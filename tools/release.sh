@@ -137,11 +137,7 @@ fi
 if [[ -z ${TVORKA1_NO_WEB:-} ]]; then
     cmake --install build-web --prefix "$stage/tvorka1-$version-web" >/dev/null
     zip_folder "tvorka1-$version-web.zip" "tvorka1-$version-web"
-    if [[ -f build-web/tvorka1.html ]]; then
-        cp build-web/tvorka1.html dist/
-    else
-        left_out+=("tvorka1.html (this tree's browser build makes no self-contained page)")
-    fi
+    cp build-web/tvorka1.html dist/
 else
     left_out+=("the browser files ($TVORKA1_NO_WEB)")
 fi

@@ -22,10 +22,12 @@ declare -A packages=(
     # which needs no DLL of its own), the installer's wixl, and Wine with its fonts on a headless X
     # server for the tests. Wine's 32-bit half, for the 32-bit tests, is wine32:i386 below. libmsi's
     # Python bindings give the installer the source's time and a package code of its content.
-    # tools/web.sh: emscripten for the browser build, and Debian's Chromium with Node.js and npm for
-    # its tests (puppeteer-core, from npm with the lock file) and a static server (python3); g++ for
-    # the build-time tool that the build runs on this machine.
-    [web]="emscripten chromium nodejs npm python3 g++ cmake ninja-build"
+    # tools/web.sh: emscripten for the browser build; for its tests the three engines, Chromium,
+    # Firefox ESR and WebKitGTK (its WebDriver, which starts its MiniBrowser, on Xvfb), with Node.js
+    # and npm (puppeteer-core, from npm with the lock file), a font, and a static server (python3);
+    # g++ for the build-time tool that the build runs on this machine.
+    # The other two engines follow, each as the archive allows (engines, below).
+    [web]="emscripten chromium fonts-dejavu-core nodejs npm python3 g++ cmake ninja-build"
     [windows]="g++ cmake ninja-build g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wixl python3-gi gir1.2-libmsi-1.0 wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick binutils"
     # tools/release.sh: the portable programs and the page's folder go as zips.
     [release]="zip"
@@ -90,6 +92,17 @@ web_left_out() {
     echo "Debian $codename cannot install the browser build's tools: $reason"
 }
 
+# The browser tests' other engines, each in the same way on its own: TVORKA1_NO_FIREFOX and
+# TVORKA1_NO_WEBKIT say why one is left out, for its tests, which then skip.
+declare -A engines=([FIREFOX]="firefox-esr" [WEBKIT]="webkit2gtk-driver xvfb")
+engine_left_out() {
+    local codename reason
+    codename=$(release)
+    [[ $codename == bookworm || $codename == trixie ]] && return 1
+    reason=$(refused "$@") || return 1
+    echo "Debian $codename cannot install $*: $reason"
+}
+
 groups=("$@")
 if [[ " $* " == *" web "* && -z ${TVORKA1_NO_WEB:-} ]] && reason=$(web_left_out); then
     export TVORKA1_NO_WEB=$reason
@@ -97,6 +110,18 @@ fi
 if [[ -n ${TVORKA1_NO_WEB:-} ]]; then
     groups=("${groups[@]/web/}")
     echo "Leaving out the browser part: $TVORKA1_NO_WEB"
+elif [[ " $* " == *" web "* ]]; then
+    for engine in "${!engines[@]}"; do
+        why=TVORKA1_NO_$engine
+        if [[ -z ${!why:-} ]] && reason=$(engine_left_out ${engines[$engine]}); then
+            export "$why=$reason"
+        fi
+        if [[ -n ${!why:-} ]]; then
+            echo "Leaving out the ${engine,,} tests: ${!why}"
+        else
+            packages[web]+=" ${engines[$engine]}"
+        fi
+    done
 fi
 if [[ " $* " == *" windows "* && -z ${TVORKA1_NO_WINDOWS:-} ]] && reason=$(windows_left_out); then
     export TVORKA1_NO_WINDOWS=$reason

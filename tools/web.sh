@@ -2,10 +2,11 @@
 # Installs what is missing, builds Tvorka1 for the browser with emscripten into build-web/, and
 # serves the page on 127.0.0.1 with Python's static server; opens nothing.
 # Usage: bash tools/web.sh [PORT]       serves build-web/site/ (8000 unless given)
-#        bash tools/web.sh --test       runs the browser tests in headless Chromium instead
+#        bash tools/web.sh --test       runs the browser tests in Chromium, Firefox and WebKitGTK instead
 #        bash tools/web.sh --no-serve   builds only
 # build-web/site/ is what `cmake --install build-web --prefix build-web/site` copies: the page,
-# its style sheet, tvorka1.js, tvorka1.wasm and the icons, for any static web server.
+# its style sheet, tvorka1.js, tvorka1.wasm and the icons, for any static web server, and
+# tvorka1.html, the page in one file to hand out (also build-web/tvorka1.html).
 source "$(dirname "$0")/setup.sh" web
 if [[ -n ${TVORKA1_NO_WEB:-} ]]; then
     if [[ ${1:-} == --test ]]; then

@@ -1,9 +1,11 @@
 #pragma once
 
-// Stored colours, and the one rule both backends follow for text on a coloured background.
+// Stored colours, and the one rule every backend follows for text on a coloured background.
 
 #include "runtime/core/definition.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace runtime {
@@ -27,19 +29,25 @@ constexpr Rgb rgbOf(ColourValue value) {
             std::uint8_t((value >> 16) & 0xFF)};
 }
 
-// Brightness as Qt's qGray weighs it, 0 to 255.
-constexpr int grey(Rgb c) {
-    return (c.red * 11 + c.green * 16 + c.blue * 5) / 32;
+// Relative luminance as WCAG defines it, 0 (black) to 1 (white).
+inline double luminance(Rgb c) {
+    const auto linear = [](std::uint8_t value) {
+        const double v = value / 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
 }
 
-// The theme's text colour where it stands out from `background`; black or white where the two are
-// too close in brightness to read.
-constexpr Rgb readableText(Rgb background, Rgb text) {
-    constexpr int least = 96;
-    const int difference = grey(text) - grey(background);
-    if (difference >= least || -difference >= least)
+// The theme's text colour where it reads on `background`, at WCAG's contrast of at least 4.5 to 1;
+// else black or white, whichever reads better. The page keeps the same rule (runtime/web/page.js).
+inline Rgb readableText(Rgb background, Rgb text) {
+    const double behind = luminance(background);
+    const auto contrast = [behind](double front) {
+        return (std::max(behind, front) + 0.05) / (std::min(behind, front) + 0.05);
+    };
+    if (contrast(luminance(text)) >= 4.5)
         return text;
-    return grey(background) < 128 ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+    return contrast(0.0) >= contrast(1.0) ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
 }
 
 } // namespace runtime

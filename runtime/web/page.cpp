@@ -70,6 +70,10 @@ EM_JS(int, tvorka1_page_window, (const char* title, int titleLength, int width, 
     form.style.fontSize = points + 'pt';
     form.hidden = true;
     document.body.prepend(form);
+    /* A screen narrower than the window (a phone) shows all of it: the page asks for the window's
+       width, which the browser fits to the screen. Elsewhere the page keeps its scale of 1. */
+    var viewport = document.querySelector('meta[name=viewport]');
+    if (viewport && screen.width < width) viewport.content = 'width=' + width;
     return page.add({outer: form, inner: form, window: null, group: null});
 });
 
@@ -171,12 +175,14 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
         return new ImageData(new Uint8ClampedArray(rgba.buffer), pictureWidth, pictureHeight);
     };
     /* The canvas has as many pixels as the device gives the box's inside, and the picture lies on
-       them 1:1 from the top left, cut where the inside ends. */
+       them 1:1 from the top left, cut where the inside ends. Where the browser does not say how many
+       (WebKit), they lie between its edges, each rounded to the device's pixels as it draws them. */
     var draw = function(entries) {
-        var entry = entries[0];
-        var size = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-        canvas.width = size ? size.inlineSize : Math.round(entry.contentRect.width * devicePixelRatio);
-        canvas.height = size ? size.blockSize : Math.round(entry.contentRect.height * devicePixelRatio);
+        var size = entries[0].devicePixelContentBoxSize && entries[0].devicePixelContentBoxSize[0];
+        var box = canvas.getBoundingClientRect();
+        var between = function(from, to) { return Math.round(to * devicePixelRatio) - Math.round(from * devicePixelRatio); };
+        canvas.width = size ? size.inlineSize : between(box.left + scrollX, box.right + scrollX);
+        canvas.height = size ? size.blockSize : between(box.top + scrollY, box.bottom + scrollY);
         if (canvas.width === 0 || canvas.height === 0) return;
         image = image || picture();
         canvas.getContext('2d').putImageData(image, 0, 0);
@@ -188,6 +194,7 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
 });
 
 EM_JS(void, tvorka1_page_show, (int node), {
+    Module.readable();
     Module.page.nodes[node].outer.hidden = false;
     /* A caption wider than its label takes a smaller size, in half points down to 6; measured once
        the window shows, all in one layout. */
@@ -245,27 +252,10 @@ EM_JS(void, tvorka1_page_on_selected, (int node, int callback), {
     input.addEventListener('change', function() { if (input.checked) page.call(callback); });
 });
 
-EM_JS(void, tvorka1_page_on_colours, (int callback), {
-    var page = Module.page;
-    if (!window.matchMedia) return;
-    window.matchMedia('(prefers-color-scheme: dark)').addEventListener('change', function() { page.call(callback); });
-});
-
-EM_JS(double, tvorka1_page_paint_background, (int node, const char* colour, int colourLength), {
-    var page = Module.page;
-    var label = page.nodes[node].outer;
-    label.style.backgroundColor = page.text(colour, colourLength);
-    label.style.color = "";
-    var rgb = function(css) {
-        var parts = css.match(/[0-9.]+/g) || [0, 0, 0];
-        return (parts[0] << 16) | (parts[1] << 8) | (parts[2] | 0);
-    };
-    var style = getComputedStyle(label);
-    return rgb(style.backgroundColor) * 16777216 + rgb(style.color);
-});
-
-EM_JS(void, tvorka1_page_set_text_colour, (int node, int rgb), {
-    Module.page.nodes[node].outer.style.color = '#' + (rgb + 16777216).toString(16).slice(1);
+EM_JS(void, tvorka1_page_paint_background, (int node, const char* colour, int colourLength), {
+    var label = Module.page.nodes[node].outer;
+    label.classList.add('painted'); /* its text: Module.readable */
+    label.style.backgroundColor = Module.page.text(colour, colourLength);
 });
 
 EM_JS(void, tvorka1_page_show_error, (const char* title, int titleLength, const char* text, int textLength), {
@@ -285,6 +275,7 @@ EM_JS(void, tvorka1_page_show_error, (const char* title, int titleLength, const 
     message.textContent = page.text(text, textLength);
     buttons.method = 'dialog';
     ok.textContent = 'OK';
+    ok.autofocus = true; /* as the desktop's report, which Enter closes */
     buttons.append(ok);
     dialog.append(heading, message, buttons);
     dialog.addEventListener('close', function() {
@@ -381,27 +372,8 @@ void onSelected(Node option, std::function<void()> selected) {
     tvorka1_page_on_selected(option, keep(std::move(selected)));
 }
 
-void onColoursChanged(std::function<void()> changed) {
-    tvorka1_page_on_colours(keep(std::move(changed)));
-}
-
-namespace {
-
-// The page speaks of colours as 0xRRGGBB.
-Rgb fromPage(std::uint32_t rgb) {
-    return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
-}
-
-} // namespace
-
-Resolved paintBackground(Node label, std::string_view cssColour) {
-    const double both = tvorka1_page_paint_background(label, cssColour.data(), int(cssColour.size()));
-    const auto packed = static_cast<std::uint64_t>(both);
-    return {fromPage(std::uint32_t(packed >> 24)), fromPage(std::uint32_t(packed & 0xFFFFFF))};
-}
-
-void setTextColour(Node label, Rgb c) {
-    tvorka1_page_set_text_colour(label, c.red << 16 | c.green << 8 | c.blue);
+void paintBackground(Node label, std::string_view cssColour) {
+    tvorka1_page_paint_background(label, cssColour.data(), int(cssColour.size()));
 }
 
 void showError(std::string_view title, std::string_view text) {

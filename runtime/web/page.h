@@ -4,7 +4,6 @@
 // apart by handles. The page's own form controls do the work: focus, Tab, the option buttons'
 // group, typing, and what a screen reader reads.
 
-#include "runtime/core/colours.h"
 #include "runtime/core/definition.h"
 
 #include <cstdint>
@@ -48,16 +47,9 @@ void focusFirst(std::span<const Node> nodes);
 
 // Calls `selected` each time the user selects the option button.
 void onSelected(Node option, std::function<void()> selected);
-// Calls `changed` each time the page's colours change (light to dark, and back).
-void onColoursChanged(std::function<void()> changed);
-
-// A label's background, any CSS colour; returns the colours it resolves to: the background, and
-// the window's text.
-struct Resolved {
-    Rgb background, text;
-};
-Resolved paintBackground(Node label, std::string_view cssColour);
-void setTextColour(Node label, Rgb colour);
+// A label's background, any CSS colour, with its text in a colour that reads on it, in every
+// scheme the page shows.
+void paintBackground(Node label, std::string_view cssColour);
 
 // The run-time error's report: a modal dialog titled `title`. The page takes no more input; once
 // the dialog closes, it says that the program has ended.

@@ -2,7 +2,6 @@
 
 #include "runtime/web/window.h"
 
-#include "runtime/core/colours.h"
 #include "runtime/core/controls.h"
 #include "runtime/web/colours.h"
 
@@ -17,13 +16,6 @@ page::Box box(const TwipRect& r) {
     return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
 
-// A label on a stored colour, a system colour among them, with its text in a colour that reads on
-// it; both follow the page's colours from light to dark and back.
-void paintLabel(page::Node label, ColourValue background) {
-    const page::Resolved resolved = page::paintBackground(label, cssColour(background));
-    page::setTextColour(label, readableText(resolved.background, resolved.text));
-}
-
 page::Node make(const ControlEntry& entry, page::Node window) {
     const std::string id = displayName(entry);
     switch (entry.kind) {
@@ -36,10 +28,9 @@ page::Node make(const ControlEntry& entry, page::Node window) {
     }
     case ControlClass::Label: {
         const page::Node label = page::label(window, id, entry.caption, box(entry.rect));
-        if (const std::optional<ColourValue> background = entry.backColour) {
-            paintLabel(label, *background);
-            page::onColoursChanged([label, colour = *background] { paintLabel(label, colour); });
-        }
+        // On a stored colour, a system colour among them, which follows the page from light to dark.
+        if (const std::optional<ColourValue> background = entry.backColour)
+            page::paintBackground(label, cssColour(*background));
         return label;
     }
     case ControlClass::TextBox:
