@@ -5,7 +5,6 @@
 #include "runtime/core/definition.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 namespace runtime {
@@ -29,18 +28,30 @@ constexpr Rgb rgbOf(ColourValue value) {
             std::uint8_t((value >> 16) & 0xFF)};
 }
 
+// x to the power 2.4 for x in [0, 1], as x squared times the fifth root of x squared, by Newton's
+// method from 1: no call into the C library, whose pow a Windows build would import from msvcrt.
+constexpr double power24(double x) {
+    const double square = x * x;
+    if (square <= 0.0)
+        return 0.0;
+    double root = 1.0;
+    for (int i = 0; i < 64; ++i)
+        root -= (root * root * root * root * root - square) / (5.0 * root * root * root * root);
+    return square * root;
+}
+
 // Relative luminance as WCAG defines it, 0 (black) to 1 (white).
-inline double luminance(Rgb c) {
+constexpr double luminance(Rgb c) {
     const auto linear = [](std::uint8_t value) {
         const double v = value / 255.0;
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        return v <= 0.04045 ? v / 12.92 : power24((v + 0.055) / 1.055);
     };
     return 0.2126 * linear(c.red) + 0.7152 * linear(c.green) + 0.0722 * linear(c.blue);
 }
 
 // The theme's text colour where it reads on `background`, at WCAG's contrast of at least 4.5 to 1;
 // else black or white, whichever reads better. The page keeps the same rule (runtime/web/page.js).
-inline Rgb readableText(Rgb background, Rgb text) {
+constexpr Rgb readableText(Rgb background, Rgb text) {
     const double behind = luminance(background);
     const auto contrast = [behind](double front) {
         return (std::max(behind, front) + 0.05) / (std::min(behind, front) + 0.05);
