@@ -7,14 +7,15 @@ mkdir -p "$2"
 out=$(realpath "$2")
 rm -f "$out"/*.deb
 
-# Qt loads the platform plugins for X11 and Wayland and a font at run time, which no library
-# dependency names: the package names the packages that hold them on this release, as each release
-# splits them its own way (Debian 12 keeps the X11 plugin in libqt6gui6, which the program links
-# anyway; Debian testing's Qt 6.11 has the Wayland plugin in libqt6waylandclient6). A file that no
-# package holds here would be missing where the package is installed: that stops it.
+# Qt loads the platform plugins for X11 and Wayland, Wayland's xdg-shell integration and a font at
+# run time, which no library dependency names: the package names the packages that hold them on
+# this release, as each release splits them its own way (Debian 12 keeps the X11 plugin in
+# libqt6gui6, which the program links anyway; Debian testing's Qt 6.11 has the Wayland plugin in
+# libqt6waylandclient6 and the shell integration apart from it). A file that no package holds here
+# would be missing where the package is installed: that stops it.
 loaded=()
 for file in '*/qt6/plugins/platforms/libqxcb.so' '*/qt6/plugins/platforms/libqwayland*.so' \
-    '*/fonts/truetype/dejavu/DejaVuSans.ttf'; do
+    '*/qt6/plugins/wayland-shell-integration/libxdg-shell.so' '*/fonts/truetype/dejavu/DejaVuSans.ttf'; do
     owner=$(dpkg-query -S "$file" 2>/dev/null | sed -n '1s/[:,].*//p') || true
     [[ -n $owner ]] || {
         echo "make_deb.sh: no installed package holds $file, so the package cannot name it (tools/setup.sh run installs it)" >&2
