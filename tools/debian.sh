@@ -47,10 +47,12 @@ fi
 # Mounting and chroot need root.
 if (($(id -u) != 0)); then
     exec sudo TVORKA1_DEBIAN_MIRROR="${TVORKA1_DEBIAN_MIRROR:-}" NODE_EXTRA_CA_CERTS="${NODE_EXTRA_CA_CERTS:-}" \
+        TVORKA1_NO_WEB="${TVORKA1_NO_WEB:-}" \
         SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" bash "$0" "$release" --arch "$architecture" \
         ${share:+--share "$share"} -- "${command[@]}"
 fi
-foreign=0 no_web=
+# TVORKA1_NO_WEB, where the caller sets it, leaves the browser part out and says why.
+foreign=0 no_web=${TVORKA1_NO_WEB:-}
 [[ $architecture == "$(dpkg --print-architecture)" ]] || foreign=1
 if ((foreign)); then
     source "$(dirname "$0")/setup.sh" root emulation

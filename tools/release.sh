@@ -37,22 +37,30 @@ if [[ -e .git ]]; then
     changes=$(git status --porcelain) || { say "git cannot read this tree"; exit 1; }
 fi
 
-# Both releases, each from nothing, then every file of one against the other's.
+# Two releases of the commit, the second from nothing in a fresh clone, then every file of one
+# against the other's. A tree without changes makes the first itself, with the build folders it
+# has (CI's, which its test command has just built from nothing); else a first clone does.
 if ((verify)); then
     ((git && !arm64)) || usage
     commit=$(git rev-parse HEAD)
-    [[ -z $changes ]] || say "verifying the commit ${commit:0:12}: the changes not committed here are not in it"
     work=$(mktemp -d "${TMPDIR:-/tmp}/tvorka1-verify.XXXXXX")
     trap 'rm -rf "$work"' EXIT
     start=$SECONDS
-    # Two paths of different lengths, so that a path kept anywhere shifts what follows it too.
-    copies=("$work/a/tvorka1" "$work/second-copy/tvorka1")
-    for copy in "${copies[@]}"; do
-        git clone -q --no-checkout . "$copy"
-        git -C "$copy" checkout -q --detach "$commit"
+    # Paths of different lengths, so that a path kept anywhere shifts what follows it too.
+    copies=("$PWD" "$work/second-copy/tvorka1")
+    if [[ -n $changes ]]; then
+        say "verifying the commit ${commit:0:12}: the changes not committed here are not in it"
+        copies[0]=$work/a/tvorka1
+    fi
+    for n in 0 1; do
+        copy=${copies[n]} log=$work/release-$n.log
+        if [[ $copy != "$PWD" ]]; then
+            git clone -q --no-checkout . "$copy"
+            git -C "$copy" checkout -q --detach "$commit"
+        fi
         echo "tools/release.sh: making the release in $copy"
-        bash "$copy/tools/release.sh" --no-tests >"$copy.log" 2>&1 || {
-            tail -n 20 "$copy.log" >&2
+        bash "$copy/tools/release.sh" --no-tests >"$log" 2>&1 || {
+            tail -n 20 "$log" >&2
             say "the release in $copy failed"
             exit 1
         }
