@@ -173,27 +173,25 @@ if ((tests)) && [[ -z ${TVORKA1_NO_WINDOWS:-} ]]; then
 fi
 
 release=$(. /etc/os-release && echo "Debian $VERSION_ID ($VERSION_CODENAME)")
-purpose() {
-    case $1 in
-    *_amd64.deb | *_arm64.deb)
-        local architecture=${1##*_}
-        echo "$release, ${architecture%.deb}: sudo apt-get install ./$1" ;;
-    *-x86.msi) echo "the installer for Windows 7 SP1 to 11, 32- and 64-bit and ARM64: the one to take" ;;
-    *-x64.msi) echo "the installer for 64-bit Windows 7 SP1 to 11" ;;
-    *-windows-x86.zip) echo "the portable program for any Windows 7 SP1 to 11, and its licence: nothing to install" ;;
-    *-windows-x64.zip) echo "the portable program for 64-bit Windows, and its licence" ;;
-    *-web.zip) echo "the page for a web server: its folder, served as it is" ;;
-    tvorka1.html) echo "the page in one file, opened from disk in a browser" ;;
-    *.tar.gz) echo "the source, which builds each of these files again, byte for byte" ;;
-    SHA256SUMS) echo "the SHA-256 of each: sha256sum -c SHA256SUMS" ;;
-    esac
-}
+# Each kind of download in the order a reader looks for it, with what it is for.
+kinds=(
+    "*.deb|$release: sudo apt-get install ./FILE"
+    "*-x86.msi|the installer for Windows 7 SP1 to 11, 32- and 64-bit and ARM64: the one to take"
+    "*-x64.msi|the installer for 64-bit Windows 7 SP1 to 11"
+    "*-windows-x86.zip|the portable program for any Windows 7 SP1 to 11, and its licence: nothing to install"
+    "*-windows-x64.zip|the portable program for 64-bit Windows, and its licence"
+    "*-web.zip|the page for a web server: its folder, served as it is"
+    "*.html|the page in one file, opened from disk in a browser"
+    "*.tar.gz|the source, which builds each of these files again, byte for byte"
+    "SHA256SUMS|the SHA-256 of each: sha256sum -c SHA256SUMS"
+)
 echo
 echo "Release $version in dist/:"
-for file in dist/*.deb dist/*-x86.msi dist/*-x64.msi dist/*-x86.zip dist/*-x64.zip dist/*-web.zip dist/*.html \
-    dist/*.tar.gz dist/SHA256SUMS; do
-    [[ -f $file ]] || continue
-    name=${file#dist/}
-    printf '%-34s %7s  %s\n' "$name" "$(numfmt --to=iec-i --suffix=B "$(stat -c %s "$file")")" "$(purpose "$name")"
+for kind in "${kinds[@]}"; do
+    for file in dist/${kind%%|*}; do
+        [[ -f $file ]] || continue
+        name=${file#dist/} purpose=${kind#*|}
+        printf '%-34s %7s  %s\n' "$name" "$(numfmt --to=iec-i --suffix=B "$(stat -c %s "$file")")" "${purpose//FILE/$name}"
+    done
 done
 ((${#left_out[@]} == 0)) || echo "Left out: $(printf '%s; ' "${left_out[@]}" | sed 's/; $//')"

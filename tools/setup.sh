@@ -83,28 +83,22 @@ windows_left_out() {
 }
 # The browser part, chosen per release: on Debian 12 and 13 it is required; elsewhere taken where
 # the archive can install it. TVORKA1_NO_WEB says why it is left out, for tools/web.sh and
-# tools/test.sh.
-web_left_out() {
-    local codename reason
-    codename=$(release)
-    [[ $codename == bookworm || $codename == trixie ]] && return 1
-    reason=$(refused ${packages[web]}) || return 1
-    echo "Debian $codename cannot install the browser build's tools: $reason"
-}
-
-# The browser tests' other engines, each in the same way on its own: TVORKA1_NO_FIREFOX and
-# TVORKA1_NO_WEBKIT say why one is left out, for its tests, which then skip.
-declare -A engines=([FIREFOX]="firefox-esr" [WEBKIT]="webkit2gtk-driver xvfb")
-engine_left_out() {
-    local codename reason
+# tools/test.sh. The browser tests' other engines are chosen each in the same way on its own:
+# TVORKA1_NO_FIREFOX and TVORKA1_NO_WEBKIT say why one is left out, for its tests, which then skip.
+# Prints why Debian cannot install packages $2...; fails where it can, or on Debian 12 and 13,
+# where they are required. $1 names them.
+left_out() {
+    local codename reason what=$1
+    shift
     codename=$(release)
     [[ $codename == bookworm || $codename == trixie ]] && return 1
     reason=$(refused "$@") || return 1
-    echo "Debian $codename cannot install $*: $reason"
+    echo "Debian $codename cannot install $what: $reason"
 }
+declare -A engines=([FIREFOX]="firefox-esr" [WEBKIT]="webkit2gtk-driver xvfb")
 
 groups=("$@")
-if [[ " $* " == *" web "* && -z ${TVORKA1_NO_WEB:-} ]] && reason=$(web_left_out); then
+if [[ " $* " == *" web "* && -z ${TVORKA1_NO_WEB:-} ]] && reason=$(left_out "the browser build's tools" ${packages[web]}); then
     export TVORKA1_NO_WEB=$reason
 fi
 if [[ -n ${TVORKA1_NO_WEB:-} ]]; then
@@ -113,7 +107,7 @@ if [[ -n ${TVORKA1_NO_WEB:-} ]]; then
 elif [[ " $* " == *" web "* ]]; then
     for engine in "${!engines[@]}"; do
         why=TVORKA1_NO_$engine
-        if [[ -z ${!why:-} ]] && reason=$(engine_left_out ${engines[$engine]}); then
+        if [[ -z ${!why:-} ]] && reason=$(left_out "${engines[$engine]}" ${engines[$engine]}); then
             export "$why=$reason"
         fi
         if [[ -n ${!why:-} ]]; then

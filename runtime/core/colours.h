@@ -61,4 +61,10 @@ constexpr Rgb readableText(Rgb background, Rgb text) {
     return contrast(0.0) >= contrast(1.0) ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
 }
 
+// The rule's own checks: 0.5 to the power 2.4 is 0.18946..., white on mid grey reads at only 3.9 to
+// 1 and turns black, and white on navy reads as it is.
+static_assert(power24(0.5) > 0.189464 && power24(0.5) < 0.189465);
+static_assert(readableText({128, 128, 128}, {255, 255, 255}).red == 0);
+static_assert(readableText({0, 0, 128}, {255, 255, 255}).red == 255);
+
 } // namespace runtime

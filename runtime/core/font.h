@@ -1,6 +1,6 @@
 #pragma once
 
-// The size of the window's text, which both backends draw in the system's own face.
+// The size of the window's text, which every backend draws in the system's own face.
 
 namespace runtime {
 

@@ -42,8 +42,8 @@ function serve(root) {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-// Runs `body({driver, origin, site, launch})` with the engine named by the first argument and a
-// server of the folder named by the second; `launch(options)` starts the engine (drivers/*.js),
+// Runs `body({driver, origin, site, rest, launch})` with the engine named by the first argument and a
+// server of the folder named by the second, `rest` the arguments after them; `launch(options)` starts the engine (drivers/*.js),
 // and every browser, the server and anything they started end whatever happens. A failure is one
 // FAIL line and exit status 1.
 async function run(body, seconds = 240) {

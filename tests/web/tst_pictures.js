@@ -30,8 +30,14 @@ run(async ({driver, origin, rest, launch}) => {
     // One browser a ratio, as a screen of that ratio gives it.
     for (const ratio of driver.ratios) {
         const session = await launch({ratio});
+        let hasBox = true;
         for (const page of ['', 'tests/web/fallback.html']) {
+            // An engine without the device-pixel box (WebKit) has drawn the fallback already.
+            if (page && !hasBox)
+                continue;
             await open(session, `${origin}/${page}`);
+            if (!page)
+                hasBox = await session.evaluate(() => 'devicePixelContentBoxSize' in ResizeObserverEntry.prototype);
             const actual = await session.evaluate(() => devicePixelRatio);
             check(Math.abs(actual - ratio) < 0.01, `the browser's ratio is ${actual}, not ${ratio}`);
             for (const [picture, option] of [['Picture2', '#Option1'], ['Picture1', '#Option2']]) {

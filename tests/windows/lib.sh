@@ -55,7 +55,7 @@ run_limited() {
     local loader=$1 limit=$2 status=0
     shift 2
     timeout --kill-after=5 "$limit" "$loader" "$@" </dev/null || status=$?
-    ((status != 124 && status != 137)) || fail "wine $* did not end within $limit s"
+    ((status != 124 && status != 137)) || fail "$loader $* did not end within $limit s"
     return "$status"
 }
 

@@ -129,6 +129,7 @@ pid=$!
 cleanup_pids+=("$pid")
 wait_window Form1 15 >/dev/null || fail "the installed program showed no window Form1 within 15 s"
 side=$(pe_side "$program_dir/tvorka1.exe") || exit 1
+# Here, not inside the taskkill line below, so that a side this Wine lacks fails in its own words.
 wine_loader "$side" >/dev/null
 said=$(wine_tool "$side" 15 taskkill /im tvorka1.exe 2>&1 | tr -d '\r') || true
 if [[ $said == *"not find"* ]]; then
