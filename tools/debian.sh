@@ -37,6 +37,9 @@ done
 if ((${#command[@]} == 0)); then
     packages=$(mktemp -d)
     trap 'rm -rf "$packages"' EXIT
+    # Stopped, this waits for the root in hand to be unmounted and removed.
+    trap 'exit 143' TERM
+    trap 'exit 130' INT
     bash "$0" "$release" --arch "$architecture" --share "$packages" -- bash -c \
         'bash tools/package.sh >/tmp/package.log 2>&1 || { tail -n 20 /tmp/package.log; exit 1; }
          cp build/package/*.deb /share/ && bash tools/test.sh --plain'
