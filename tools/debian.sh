@@ -40,9 +40,10 @@ if ((${#command[@]} == 0)); then
     # Stopped, this waits for the root in hand to be unmounted and removed.
     trap 'exit 143' TERM
     trap 'exit 130' INT
-    bash "$0" "$release" --arch "$architecture" --share "$packages" -- bash -c \
-        'bash tools/package.sh >/tmp/package.log 2>&1 || { tail -n 20 /tmp/package.log; exit 1; }
-         cp build/package/*.deb /share/ && bash tools/test.sh --plain'
+    # One line, as the result's line repeats it.
+    make_and_test='bash tools/package.sh >/tmp/package.log 2>&1 || { tail -n 20 /tmp/package.log; exit 1; }'
+    make_and_test+='; cp build/package/*.deb /share/ && bash tools/test.sh --plain'
+    bash "$0" "$release" --arch "$architecture" --share "$packages" -- bash -c "$make_and_test"
     bash "$0" "$release" --arch "$architecture" --share "$packages" -- bash tests/package/tst_apt.sh /share
     exit
 fi
