@@ -40,7 +40,9 @@ for tree in "${trees[@]}"; do
                 break
             fi
         done
-        echo "$tree $test: $passed of $runs runs passed, loaded ($(cut -d' ' -f1-3 /proc/loadavg))"
+        result="$passed of $runs runs passed"
+        [[ $passed != skipped ]] || result="skipped, with the reason in $tree/loaded-$test.log"
+        echo "$tree $test: $result, loaded ($(cut -d' ' -f1-3 /proc/loadavg))"
     done < <(ctest --test-dir "$tree" -N -L "$labels" -R "$names" | sed -n 's/^ *Test *#[0-9]*: //p')
 done
 exit "$failed"
