@@ -3,7 +3,7 @@
 // (what a page without the program would cost), in one headless Chromium, in turn, each load in a
 // fresh profile of its own (nothing cached): index.html with its files, and tvorka1.html, the
 // page in one file.
-// Usage: node first_paint.js SITE_DIR ROUNDS
+// Usage: node first_paint.js chromium SITE_DIR ROUNDS
 'use strict';
 
 const fs = require('fs');
@@ -67,9 +67,10 @@ function sizes(site, page, files) {
     let raw = 0, compressed = 0;
     for (const file of new Set(files)) {
         const data = fs.readFileSync(path.join(site, file === '/' ? 'index.html' : file));
+        const gzipped = zlib.gzipSync(data, {level: 9}).length;
         raw += data.length;
-        compressed += zlib.gzipSync(data, {level: 9}).length;
-        console.log(`  ${file}: ${data.length} bytes, ${zlib.gzipSync(data, {level: 9}).length} gzipped`);
+        compressed += gzipped;
+        console.log(`  ${file}: ${data.length} bytes, ${gzipped} gzipped`);
     }
     console.log(`${page} transfers ${new Set(files).size} files, ${(raw / 1024).toFixed(0)} KB, ${(compressed / 1024).toFixed(0)} KB gzipped (limit 400 KB)`);
 }

@@ -2,7 +2,6 @@
 # and the icons, all in the build's top folder, which any static web server can serve as it is;
 # and beside them tvorka1.html, the same page in one file, to hand out and open from disk.
 # `cmake --install` copies these files alone to the prefix, the folder to publish.
-tvorka1_web_program(tvorka1)
 set(TVORKA1_SITE_ICONS tvorka1.ico tvorka1-16.png tvorka1-32.png tvorka1-48.png)
 foreach(icon IN LISTS TVORKA1_SITE_ICONS)
     configure_file("${PROJECT_SOURCE_DIR}/app/icon/${icon}" "${PROJECT_BINARY_DIR}/${icon}" COPYONLY)
@@ -22,7 +21,6 @@ if(TVORKA1_SINGLE_FILE_ENCODES)
     target_link_options(tvorka1_single PRIVATE -sSINGLE_FILE_BINARY_ENCODE=0)
 endif()
 set_target_properties(tvorka1_single PROPERTIES OUTPUT_NAME tvorka1 RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/single")
-tvorka1_web_program(tvorka1_single)
 find_program(TVORKA1_NODE NAMES node nodejs REQUIRED)
 set(single_inputs "${PROJECT_BINARY_DIR}/index.html" "${PROJECT_BINARY_DIR}/tvorka1.css"
     "${PROJECT_BINARY_DIR}/single/tvorka1.js" "${PROJECT_SOURCE_DIR}/app/icon/tvorka1-32.png")

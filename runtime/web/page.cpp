@@ -179,10 +179,15 @@ EM_JS(int, tvorka1_page_picture, (int window, const char* id, int idLength, cons
        (WebKit), they lie between its edges, each rounded to the device's pixels as it draws them. */
     var draw = function(entries) {
         var size = entries[0].devicePixelContentBoxSize && entries[0].devicePixelContentBoxSize[0];
-        var box = canvas.getBoundingClientRect();
-        var between = function(from, to) { return Math.round(to * devicePixelRatio) - Math.round(from * devicePixelRatio); };
-        canvas.width = size ? size.inlineSize : between(box.left + scrollX, box.right + scrollX);
-        canvas.height = size ? size.blockSize : between(box.top + scrollY, box.bottom + scrollY);
+        if (size) {
+            canvas.width = size.inlineSize;
+            canvas.height = size.blockSize;
+        } else {
+            var box = canvas.getBoundingClientRect();
+            var between = function(from, to) { return Math.round(to * devicePixelRatio) - Math.round(from * devicePixelRatio); };
+            canvas.width = between(box.left + scrollX, box.right + scrollX);
+            canvas.height = between(box.top + scrollY, box.bottom + scrollY);
+        }
         if (canvas.width === 0 || canvas.height === 0) return;
         image = image || picture();
         canvas.getContext('2d').putImageData(image, 0, 0);

@@ -5,7 +5,7 @@
 /* The rule for text on a background, as the desktop's (runtime/core/colours.h): the engine's own
    colour where it has a contrast of at least 4.5 to 1, else black or white, whichever reads
    better. Colours as the page computes them, rgb() or rgba(). */
-Module.readableText = function(background, text) {
+var readableText = function(background, text) {
     var channels = function(css) {
         var parts = css.match(/[0-9.]+/g).map(Number);
         return parts.length > 3 ? parts : parts.concat([1]);
@@ -38,7 +38,7 @@ Module.readable = function() {
         probe.style.background = background;
         probe.style.color = text;
         var style = getComputedStyle(probe);
-        return Module.readableText(style.backgroundColor, style.color);
+        return readableText(style.backgroundColor, style.color);
     };
     var text = choose('ButtonFace', 'ButtonText'), field = choose('Field', 'FieldText');
     if (text) root.setProperty('--text', text);

@@ -1,8 +1,8 @@
-// The page in the browser's scheme, light and dark: the engine's own colours of that scheme, every
-// text of the window readable against what stands behind it (contrast at least 4.5), the
-// pictures' borders sunken; where the engine can change its scheme while the page is open
-// (Chromium), the same after each change, also once the program has ended. The screenshots stay
-// in the test's folder: ENGINE-SCHEME.png.
+// The page in the browser's scheme, light and dark: the engine's own colours of that scheme (the
+// result lines in system colour 9), every text of the window readable against what stands behind
+// it (contrast at least 4.5), the pictures' borders sunken; where the engine can change its scheme
+// while the page is open (Chromium), the same after each change, also once the program has ended.
+// The screenshots stay in the test's folder: ENGINE-SCHEME.png.
 // Usage: node tst_colours.js ENGINE SITE_DIR
 'use strict';
 
@@ -22,13 +22,18 @@ async function expectScheme(session, scheme, what) {
         probe.style.background = '';
         probe.type = 'text';
         const field = getComputedStyle(probe).backgroundColor;
+        probe.style.color = 'CaptionText';
+        const caption = getComputedStyle(probe).color;
         probe.remove();
         return {dark: matchMedia('(prefers-color-scheme: dark)').matches, face,
             page: getComputedStyle(document.documentElement).backgroundColor,
-            field, fields: getComputedStyle(document.querySelector('main input[type=text]')).backgroundColor};
+            field, fields: getComputedStyle(document.querySelector('main input[type=text]')).backgroundColor,
+            caption, results: [...document.querySelectorAll('.painted')].map((l) => getComputedStyle(l).backgroundColor)};
     }, scheme);
     check(colours.dark === (scheme === 'dark'), `${what}: the browser is not ${scheme}`);
     check(colours.page === colours.face && colours.fields === colours.field, `${what}: the page is not in the ${scheme} scheme: ${JSON.stringify(colours)}`);
+    // The result lines keep their stored colour, system colour 9 (CaptionText).
+    check(colours.results.length === 5 && colours.results.every((c) => c === colours.caption), `${what}: the result lines are not in CaptionText: ${JSON.stringify(colours)}`);
     await expectReadable(session, texts, what);
 }
 

@@ -36,8 +36,11 @@ run(async ({driver, origin, rest, launch}) => {
             if (page && !hasBox)
                 continue;
             await open(session, `${origin}/${page}`);
-            if (!page)
-                hasBox = await session.evaluate(() => 'devicePixelContentBoxSize' in ResizeObserverEntry.prototype);
+            const boxed = await session.evaluate(() => 'devicePixelContentBoxSize' in ResizeObserverEntry.prototype);
+            if (page)
+                check(!boxed, 'fallback.html still has the device-pixel box: its case would test nothing');
+            else
+                hasBox = boxed;
             const actual = await session.evaluate(() => devicePixelRatio);
             check(Math.abs(actual - ratio) < 0.01, `the browser's ratio is ${actual}, not ${ratio}`);
             for (const [picture, option] of [['Picture2', '#Option1'], ['Picture1', '#Option2']]) {
