@@ -48,6 +48,8 @@ if ((${#command[@]} == 0)); then
     exit
 fi
 
+# The base system's cache, made here so that the tree's build/ stays the caller's, not root's.
+mkdir -p build/debian
 # Mounting and chroot need root.
 if (($(id -u) != 0)); then
     exec sudo TVORKA1_DEBIAN_MIRROR="${TVORKA1_DEBIAN_MIRROR:-}" NODE_EXTRA_CA_CERTS="${NODE_EXTRA_CA_CERTS:-}" \
@@ -74,7 +76,6 @@ else
 fi
 mirror=${TVORKA1_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 cache=$PWD/build/debian/$release-$architecture-minbase.tar.gz
-mkdir -p build/debian
 # Outside the tree, where nothing that walks build/ meets its mounts.
 root=$(realpath "$(mktemp -d "${TMPDIR:-/var/tmp}/tvorka1-$release.XXXXXX")")
 

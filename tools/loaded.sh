@@ -27,21 +27,20 @@ trap 'kill "${load[@]}" 2>/dev/null' EXIT
 failed=0
 for tree in "${trees[@]}"; do
     while read -r test; do
-        passed=0
+        passed=0 result=
         for _ in $(seq "$runs"); do
             if ctest --test-dir "$tree" -R "^$test\$" --output-on-failure >"$tree/loaded-$test.log" 2>&1 &&
                 ! grep -q 'Skipped\|Not Run' "$tree/loaded-$test.log"; then
                 passed=$((passed + 1))
             else
-                grep -q 'Skipped' "$tree/loaded-$test.log" && { passed=skipped; break; }
+                grep -q 'Skipped' "$tree/loaded-$test.log" && { result="skipped, with the reason in $tree/loaded-$test.log"; break; }
                 failed=1
                 echo "FAILED under load, run $((passed + 1)) of $test in $tree:"
                 grep -E 'FAIL' "$tree/loaded-$test.log" | head -n 5
                 break
             fi
         done
-        result="$passed of $runs runs passed"
-        [[ $passed != skipped ]] || result="skipped, with the reason in $tree/loaded-$test.log"
+        result=${result:-"$passed of $runs runs passed"}
         echo "$tree $test: $result, loaded ($(cut -d' ' -f1-3 /proc/loadavg))"
     done < <(ctest --test-dir "$tree" -N -L "$labels" -R "$names" | sed -n 's/^ *Test *#[0-9]*: //p')
 done

@@ -10,7 +10,8 @@
 #          --arch arm64: adds the arm64 package, made in an emulated root (tools/debian.sh; slow)
 #          --no-tests: without the installer's test
 #        bash tools/release.sh --verify
-#          makes the release twice, each in a fresh clone of this commit at a path of its own, and
+#          makes the release twice, first here (in a fresh clone where the tree has changes not
+#          committed), then in a fresh clone of this commit at a path of another length, and
 #          compares every file; names each that differs with its first difference
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -54,7 +55,7 @@ if ((verify)); then
     fi
     for n in 0 1; do
         copy=${copies[n]} log=$work/release-$n.log
-        if [[ $copy != "$PWD" ]]; then
+        if ((n == 1)) || [[ -n $changes ]]; then
             git clone -q --no-checkout . "$copy"
             git -C "$copy" checkout -q --detach "$commit"
         fi
@@ -175,7 +176,8 @@ fi
 release=$(. /etc/os-release && echo "Debian $VERSION_ID ($VERSION_CODENAME)")
 # Each kind of download in the order a reader looks for it, with what it is for.
 kinds=(
-    "*.deb|$release: sudo apt-get install ./FILE"
+    "*_amd64.deb|$release, amd64: sudo apt-get install ./FILE"
+    "*_arm64.deb|$release, arm64: sudo apt-get install ./FILE"
     "*-x86.msi|the installer for Windows 7 SP1 to 11, 32- and 64-bit and ARM64: the one to take"
     "*-x64.msi|the installer for 64-bit Windows 7 SP1 to 11"
     "*-windows-x86.zip|the portable program for any Windows 7 SP1 to 11, and its licence: nothing to install"

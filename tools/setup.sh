@@ -61,25 +61,16 @@ refused() {
 # The Windows part, chosen per release and architecture. TVORKA1_NO_WINDOWS says why it is left
 # out, for tools/windows.sh and tools/test.sh, which name it in their last line.
 windows_left_out() {
-    local architecture codename reason
-    architecture=$(dpkg --print-architecture) codename=$(release)
+    local architecture
+    architecture=$(dpkg --print-architecture)
     # Debian builds Wine for amd64 (and i386) alone, and the Windows programs are proven only
     # under Wine: on arm64 and the rest, nothing of the Windows part.
     if [[ $architecture != amd64 ]]; then
         echo "Debian's Wine is built for amd64, not $architecture"
         return
     fi
-    case $codename in
-    # Debian 12 and 13: Wine is there, and the Windows part is required; a set-up that cannot
-    # install it fails.
-    bookworm | trixie) return 1 ;;
-    # Testing and later: Wine has been missing from testing for weeks at a time. Taken where the
-    # archive has it.
-    *)
-        reason=$(refused wine wine64 fonts-wine) || return 1
-        echo "Debian $codename cannot install Wine: $reason"
-        ;;
-    esac
+    # Required on Debian 12 and 13; testing has been without Wine for weeks at a time.
+    left_out Wine wine wine64 fonts-wine
 }
 # The browser part, chosen per release: on Debian 12 and 13 it is required; elsewhere taken where
 # the archive can install it. TVORKA1_NO_WEB says why it is left out, for tools/web.sh and
@@ -98,6 +89,9 @@ left_out() {
 declare -A engines=([FIREFOX]="firefox-esr" [WEBKIT]="webkit2gtk-driver xvfb")
 
 groups=("$@")
+# The choices below ask apt in subshells, which cannot tell the next that the index is fresh: it
+# is updated once here, where one of them may ask.
+[[ $(release) == bookworm || $(release) == trixie ]] || update >/dev/null || true
 if [[ " $* " == *" web "* && -z ${TVORKA1_NO_WEB:-} ]] && reason=$(left_out "the browser build's tools" ${packages[web]}); then
     export TVORKA1_NO_WEB=$reason
 fi

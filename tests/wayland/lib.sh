@@ -2,8 +2,7 @@
 # no X server, and the program started with nothing but what a Wayland session sets. Source it
 # after setting program; it cleans up on exit (tests/x11/lib.sh).
 
-# Once: sourced again, it would forget what the caller has to clean up.
-declare -F fail >/dev/null || source "$(dirname "${BASH_SOURCE[0]}")/../x11/lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../x11/lib.sh"
 unset DISPLAY
 
 command -v weston >/dev/null || fail "missing weston"

@@ -92,18 +92,6 @@ wine_loader() {
     fail "this machine's Wine has no loader for $1-bit Windows programs (Debian package: $package)"
 }
 
-# Prints the side, 32 or 64, of Windows executable $1, from the machine its PE header names.
-pe_side() {
-    local header machine
-    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ') || fail "cannot read $1"
-    machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ')
-    case $machine in
-    014c) echo 32 ;;
-    8664) echo 64 ;;
-    *) fail "$1 is no x86 or x64 Windows program (machine $machine)" ;;
-    esac
-}
-
 # Starts Xvfb on a free display and a fresh Wine prefix drawing on it, at $1 dots per inch when
 # given (Windows' 100 % is 96, 125 % is 120), as the Windows that $WINDOWS_VERSION names where it is
 # set (win7, say). Exports DISPLAY, WINEPREFIX, WINEDEBUG and
@@ -118,6 +106,8 @@ start_wine() {
     done
     local fonts=(/usr/share/wine/fonts/*.ttf)
     [[ -f "${fonts[0]}" ]] || fail "no fonts in /usr/share/wine/fonts (Debian package: fonts-wine)"
+    # Here, where its words reach the test's output: below, the tools' output goes to a log.
+    wine_loader 64 >/dev/null
 
     scratch=$(mktemp -d -t tvorka1-wine.XXXXXX)
     cleanup_paths+=("$scratch")

@@ -17,7 +17,11 @@ installer_of() {
     [[ "$(basename "$1")" =~ ^Tvorka1-([0-9]+(\.[0-9]+)*)-(x86|x64)\.msi$ ]] ||
         fail "'$1' is not named Tvorka1-VERSION-x86.msi or -x64.msi"
     version=${BASH_REMATCH[1]}
-    if [[ ${BASH_REMATCH[3]} == x64 ]]; then program_files='Program Files'; else program_files='Program Files (x86)'; fi
+    if [[ ${BASH_REMATCH[3]} == x64 ]]; then
+        program_files='Program Files' side=64
+    else
+        program_files='Program Files (x86)' side=32
+    fi
     program_dir="$WINEPREFIX/drive_c/$program_files/Tvorka1"
 }
 
@@ -128,13 +132,13 @@ wine "C:\\$program_files\\Tvorka1\\tvorka1.exe" </dev/null &
 pid=$!
 cleanup_pids+=("$pid")
 wait_window Form1 15 >/dev/null || fail "the installed program showed no window Form1 within 15 s"
-side=$(pe_side "$program_dir/tvorka1.exe") || exit 1
 # Here, not inside the taskkill line below, so that a side this Wine lacks fails in its own words.
 wine_loader "$side" >/dev/null
 said=$(wine_tool "$side" 15 taskkill /im tvorka1.exe 2>&1 | tr -d '\r') || true
 if [[ $said == *"not find"* ]]; then
     fail "Wine's $side-bit taskkill cannot see the $side-bit program here: $(one_line <<<"$said")"
 fi
+[[ $said != *"FAIL: "* ]] || fail "${said#*FAIL: }"
 wait_exit "$pid" 10
 ((exit_status == 0)) || fail "the installed program ended with status $exit_status after taskkill said: $(one_line <<<"$said")"
 pass "the installed program shows Form1, takes the close from Wine's $side-bit taskkill and ends with status 0"

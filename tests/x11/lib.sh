@@ -1,6 +1,9 @@
 # Shared by the tests that run the real program: a private X server with a window manager.
 # Source it; it cleans up on exit.
 
+# Once: sourced again (by another shared file), it would forget what the caller has to clean up.
+[[ -z ${x11_lib_loaded:-} ]] || return 0
+x11_lib_loaded=1
 set -euo pipefail
 # Nothing of the caller's desktop reaches the tests: no display, session bus or accessibility bus.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
