@@ -2,14 +2,13 @@
 // WebAssembly (handed to it as Module.wasmBinary, so that it fetches nothing) and the icon inside
 // one file that opens from disk, offline. Its Content-Security-Policy allows exactly its own
 // script and style, by their hashes.
-// Usage: node single.js INDEX_HTML CSS PROGRAM_JS ICON_PNG OUTPUT   (PROGRAM_JS's .wasm beside it)
+// Usage: node single.js INDEX_HTML CSS PROGRAM_JS PROGRAM_WASM ICON_PNG OUTPUT
 'use strict';
 
 const crypto = require('crypto');
 const fs = require('fs');
 
-const [index, css, program, icon, output] = process.argv.slice(2);
-const wasm = program.replace(/\.js$/, '.wasm');
+const [index, css, program, wasm, icon, output] = process.argv.slice(2);
 const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
 const style = fs.readFileSync(css, 'utf8');
 // The program runs once the page's elements are there, as the deferred script does.

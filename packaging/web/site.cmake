@@ -11,9 +11,8 @@ configure_file("${CMAKE_CURRENT_LIST_DIR}/tvorka1.css" "${PROJECT_BINARY_DIR}/tv
 
 # The same page in one file, around the same program, whose WebAssembly it carries inside.
 find_program(TVORKA1_NODE NAMES node nodejs REQUIRED)
-# The link that writes tvorka1.js writes tvorka1.wasm beside it, which the build knows by the first.
 set(single_inputs "${PROJECT_BINARY_DIR}/index.html" "${PROJECT_BINARY_DIR}/tvorka1.css"
-    "${PROJECT_BINARY_DIR}/tvorka1.js" "${PROJECT_SOURCE_DIR}/app/icon/tvorka1-32.png")
+    "${PROJECT_BINARY_DIR}/tvorka1.js" "${PROJECT_BINARY_DIR}/tvorka1.wasm" "${PROJECT_SOURCE_DIR}/app/icon/tvorka1-32.png")
 add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/tvorka1.html"
     COMMAND "${TVORKA1_NODE}" "${CMAKE_CURRENT_LIST_DIR}/single.js" ${single_inputs} "${PROJECT_BINARY_DIR}/tvorka1.html"
     DEPENDS "${CMAKE_CURRENT_LIST_DIR}/single.js" ${single_inputs} tvorka1
