@@ -1,19 +1,18 @@
-// Makes the self-contained page from the page for servers: the style sheet, the program with its
-// WebAssembly (handed to it as Module.wasmBinary, so that it fetches nothing) and the icon inside
-// one file that opens from disk, offline. Its Content-Security-Policy allows exactly its own
-// script and style, by their hashes.
-// Usage: node single.js INDEX_HTML CSS PROGRAM_JS PROGRAM_WASM ICON_PNG OUTPUT
+// Makes the self-contained page from the page for servers: the style sheet, the program (built
+// with its WebAssembly inside, SINGLE_FILE) and the icon inside one file that opens from disk,
+// offline. Its Content-Security-Policy allows exactly its own script and style, by their hashes,
+// and the program's fetch of its own WebAssembly from inside the script.
+// Usage: node single.js INDEX_HTML CSS PROGRAM_JS ICON_PNG OUTPUT
 'use strict';
 
 const crypto = require('crypto');
 const fs = require('fs');
 
-const [index, css, program, wasm, icon, output] = process.argv.slice(2);
+const [index, css, program, icon, output] = process.argv.slice(2);
 const hash = (text) => `'sha256-${crypto.createHash('sha256').update(text).digest('base64')}'`;
 const style = fs.readFileSync(css, 'utf8');
 // The program runs once the page's elements are there, as the deferred script does.
-const script = 'var Module = {wasmBinary: Uint8Array.from(atob("' + fs.readFileSync(wasm).toString('base64') +
-    '"), function(c) { return c.charCodeAt(0); })};\n' + fs.readFileSync(program, 'utf8');
+const script = fs.readFileSync(program, 'utf8');
 // Inside a page's <script> these would end the script early or change its text, and its hash.
 if (/<\/script|<!--|\r/i.test(script)) throw new Error(`${program} holds "</script", "<!--" or a carriage return`);
 
@@ -23,7 +22,7 @@ const replace = (pattern, by) => {
     page = page.replace(pattern, () => by);
 };
 replace(/script-src 'self'/, `script-src ${hash(script)}`);
-replace(/style-src 'self'/, `style-src ${hash(style)}; img-src data:`);
+replace(/style-src 'self'/, `style-src ${hash(style)}; img-src data:; connect-src data:`);
 replace(/default-src 'self'/, "default-src 'none'");
 replace(/(<link rel="icon"[^>]*>\n)+/, `<link rel="icon" type="image/png" href="data:image/png;base64,${
     fs.readFileSync(icon).toString('base64')}">\n`);

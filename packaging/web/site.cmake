@@ -9,13 +9,24 @@ endforeach()
 configure_file("${CMAKE_CURRENT_LIST_DIR}/index.html.in" "${PROJECT_BINARY_DIR}/index.html" @ONLY)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/tvorka1.css" "${PROJECT_BINARY_DIR}/tvorka1.css" COPYONLY)
 
-# The same page in one file, around the same program, whose WebAssembly it carries inside.
+# The same program with its WebAssembly inside the script, in a folder of its own.
+add_executable(tvorka1_single "${PROJECT_SOURCE_DIR}/app/main.cpp")
+target_link_libraries(tvorka1_single PRIVATE tvorka1_program ${TVORKA1_RUNTIME_BACKEND})
+target_link_options(tvorka1_single PRIVATE -sSINGLE_FILE=1)
+# Newer emscripten writes the WebAssembly as raw bytes in a string, whose carriage returns an HTML
+# page's parser would turn into line feeds: base64, where the setting exists.
+include(CheckLinkerFlag)
+check_linker_flag(CXX -sSINGLE_FILE_BINARY_ENCODE=0 TVORKA1_SINGLE_FILE_ENCODES)
+if(TVORKA1_SINGLE_FILE_ENCODES)
+    target_link_options(tvorka1_single PRIVATE -sSINGLE_FILE_BINARY_ENCODE=0)
+endif()
+set_target_properties(tvorka1_single PROPERTIES OUTPUT_NAME tvorka1 RUNTIME_OUTPUT_DIRECTORY "${PROJECT_BINARY_DIR}/single")
 find_program(TVORKA1_NODE NAMES node nodejs REQUIRED)
 set(single_inputs "${PROJECT_BINARY_DIR}/index.html" "${PROJECT_BINARY_DIR}/tvorka1.css"
-    "${PROJECT_BINARY_DIR}/tvorka1.js" "${PROJECT_BINARY_DIR}/tvorka1.wasm" "${PROJECT_SOURCE_DIR}/app/icon/tvorka1-32.png")
+    "${PROJECT_BINARY_DIR}/single/tvorka1.js" "${PROJECT_SOURCE_DIR}/app/icon/tvorka1-32.png")
 add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/tvorka1.html"
     COMMAND "${TVORKA1_NODE}" "${CMAKE_CURRENT_LIST_DIR}/single.js" ${single_inputs} "${PROJECT_BINARY_DIR}/tvorka1.html"
-    DEPENDS "${CMAKE_CURRENT_LIST_DIR}/single.js" ${single_inputs} tvorka1
+    DEPENDS "${CMAKE_CURRENT_LIST_DIR}/single.js" ${single_inputs} tvorka1_single
     COMMENT "The page in one file: tvorka1.html")
 add_custom_target(tvorka1_html ALL DEPENDS "${PROJECT_BINARY_DIR}/tvorka1.html")
 
